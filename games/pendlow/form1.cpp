@@ -1,0 +1,127 @@
+#include "form1.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace pendlow {
+
+using namespace shell;
+
+namespace {
+
+const FontSpec bold = sansSerif(13.5).bold();
+const FontSpec boldItalic = bold.italic();
+const FontSpec boxFont = sansSerif(12).bold();
+const Color peach = rgb(0xFFE0C0);
+const Color white = rgb(0xFFFFFF);
+
+const FormSpec description = {
+    .name = "Form1",
+    .caption = " Компьютерная кость",
+    .clientWidth = 7995,
+    .clientHeight = 3615,
+    .backColor = peach,
+    .border = Border::FixedSingle,
+    .controls = {
+        label("Lbl1", "ИГРОК", {1080, 480, 1455, 375}, boldItalic).back(peach).tab(3),
+        label("Lbl2", "КОМПЬЮТЕР", {3480, 480, 2175, 375}, boldItalic).back(peach).tab(4),
+        textBox("Txt1", {1320, 960, 855, 495}, boxFont).back(white).tab(1),
+        textBox("Txt2", {4080, 960, 855, 495}, boxFont).back(white).tab(2),
+        label("Lbl3", "", {6240, 960, 1455, 375}, bold).tab(11),
+        button("Cmd1", "Бросок", {960, 1560, 1575, 615}, bold).back(rgb(0xFF0000)).tab(0),
+        button("cmd2", "Бросок", {3720, 1560, 1575, 615}, bold).tab(10),
+        label("Lbl4", "Очки", {1440, 2400, 975, 375}, boldItalic).back(peach).member(0).tab(7),
+        label("Lbl5", "Очки", {4080, 2400, 975, 375}, boldItalic).back(peach).member(1).tab(8),
+        textBox("Txt3", {1320, 2880, 1095, 495}, boxFont).back(white).tab(5),
+        textBox("Txt4", {3960, 2880, 1095, 495}, boxFont).back(white).tab(6),
+        button("Cmd3", "Выход", {6120, 2880, 1455, 495}, bold).back(rgb(0xE0E0E0)).tab(9),
+    },
+};
+
+const Value throwRange = Value::single(10000);
+const Value throwsPerGame = Value::integer(18);
+const Value million = Value::longInteger(1000000);
+const Value zero = Value::integer(0);
+
+} // namespace
+
+Form1::Form1(Runtime& runtime)
+    : Form(runtime, description)
+    , Txt1(textBox("Txt1"))
+    , Txt2(textBox("Txt2"))
+    , Txt3(textBox("Txt3"))
+    , Txt4(textBox("Txt4"))
+    , Lbl3(label("Lbl3"))
+{
+    onClick(button("Cmd1"), &Form1::Cmd1_Click);
+    onClick(button("cmd2"), &Form1::cmd2_Click);
+    onClick(button("Cmd3"), &Form1::Cmd3_Click);
+}
+
+void Form1::Form_Load()
+{
+    Thrown = zero;
+    Throws = zero;
+    PlayerTotal = zero;
+    ComputerTotal = zero;
+}
+
+void Form1::Cmd1_Click()
+{
+    Thrown = Value::integer(1);
+    PlayerThrow = roundDown(rnd() * throwRange);
+    ComputerThrow = roundDown(rnd() * throwRange);
+    Txt1->setText(plainText(PlayerThrow));
+    Txt2->setText(plainText(ComputerThrow));
+    Throws = Throws + Value::integer(1);
+    Lbl3->setText(plainText(concat(Value::text(QStringLiteral("Ход № ")), Throws)));
+    PlayerTotal = PlayerTotal + PlayerThrow;
+    ComputerTotal = ComputerTotal + ComputerThrow;
+    Txt3->setText(plainText(PlayerTotal));
+    Txt4->setText(plainText(ComputerTotal));
+    Margin = abs(PlayerTotal - ComputerTotal);
+    Lead = PlayerTotal - ComputerTotal;
+
+    const QString gameOver = QStringLiteral("Игра окончена");
+    if (Throws == throwsPerGame)
+        msgBox(QStringLiteral("Игра окончена!"), Style::Exclamation, QStringLiteral("Компьютерная кость"));
+    if (PlayerTotal >= million) {
+        msgBox(QStringLiteral("Вы миллионер!!!!"), Style::Exclamation, gameOver);
+        resetGame();
+    }
+    // After the player's reset this total is 0, so one millionaire a throw.
+    if (ComputerTotal >= million) {
+        msgBox(QStringLiteral("Компьютер-миллионер!!!"), Style::Exclamation, gameOver);
+        resetGame();
+    }
+    if (Throws == throwsPerGame && Lead < zero) {
+        msgBox(QStringLiteral("Выигрыш компьютера ") + signPaddedText(Margin), Style::Exclamation, gameOver);
+        resetGame();
+    }
+    if (Throws == throwsPerGame && Lead > zero) {
+        msgBox(QStringLiteral("Ваш выигрыш ") + signPaddedText(Margin), Style::Exclamation, gameOver);
+        resetGame();
+    }
+}
+
+void Form1::cmd2_Click()
+{
+    const QString prompt = Thrown == zero ? QStringLiteral(" Вы первый ")
+                                          : QStringLiteral("Компьютер ход уже сделал!");
+    msgBox(prompt, Style::Ok, QStringLiteral("Бросок"));
+}
+
+void Form1::Cmd3_Click() { end(); }
+
+// The boxes keep showing the last throw until the next one.
+void Form1::resetGame()
+{
+    ComputerTotal = zero;
+    Throws = zero;
+    PlayerTotal = zero;
+    Margin = zero;
+    Lead = zero;
+    Thrown = zero;
+}
+
+} // namespace pendlow

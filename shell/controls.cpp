@@ -1,0 +1,35 @@
+#include "controls.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+namespace shell {
+
+void CommandButton::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+LineControl::LineControl(QPoint from, QPoint to, QWidget* parent)
+    : QWidget(parent)
+{
+    const QRect bounds = QRect(from, to).normalized().adjusted(0, 0, 1, 1);
+    setGeometry(bounds);
+    m_from = from - bounds.topLeft();
+    m_to = to - bounds.topLeft();
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void LineControl::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
+    painter.drawLine(m_from, m_to);
+}
+
+} // namespace shell

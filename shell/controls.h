@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QColor>
+#include <QPushButton>
+#include <QWidget>
+
+namespace shell {
+
+// A push button that Enter presses too, as players of these games expect.
+class CommandButton : public QPushButton {
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+// A straight line drawn on its container, below every other control; it
+// takes no clicks.
+class LineControl : public QWidget {
+    Q_OBJECT
+public:
+    LineControl(QPoint from, QPoint to, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPoint m_from;  // relative to this widget
+    QPoint m_to;
+};
+
+} // namespace shell

@@ -1,0 +1,265 @@
+#include "form.h"
+#include "controls.h"
+#include "fonts.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPainter>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSvgRenderer>
+#include <algorithm>
+
+namespace shell {
+
+namespace {
+
+QString keyFor(const QString& name, int index)
+{
+    return index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(index);
+}
+
+QColor resolve(const Color& color, const QPalette& palette)
+{
+    if (color.source == Color::Source::Rgb)
+        return QColor::fromRgb(color.rgb);
+    switch (color.system) {
+    case SystemColor::ButtonFace: return palette.color(QPalette::Button);
+    case SystemColor::ButtonText: return palette.color(QPalette::ButtonText);
+    case SystemColor::Window: return palette.color(QPalette::Base);
+    case SystemColor::WindowText: return palette.color(QPalette::Text);
+    case SystemColor::WindowFrame: return Qt::black;
+    case SystemColor::Highlight: return palette.color(QPalette::Highlight);
+    }
+    return {};
+}
+
+// Lines and labels are painted on their container; every other control is
+// a window of its own and always covers them.
+bool isDrawnOnContainer(ControlKind kind)
+{
+    return kind == ControlKind::Label || kind == ControlKind::Line;
+}
+
+bool takesFocus(ControlKind kind)
+{
+    return kind == ControlKind::Button || kind == ControlKind::TextBox || kind == ControlKind::Option;
+}
+
+QRect pixelRect(const Twips& r)
+{
+    return QRect(toPixels(r.left), toPixels(r.top), toPixels(r.width), toPixels(r.height));
+}
+
+void applyColors(QWidget* widget, const ControlSpec& spec)
+{
+    QPalette palette = widget->palette();
+    const QColor back = spec.backColor.isSet() ? resolve(spec.backColor, palette) : QColor();
+    const QColor fore = spec.foreColor.isSet() ? resolve(spec.foreColor, palette) : QColor();
+    switch (spec.kind) {
+    case ControlKind::TextBox:
+        if (back.isValid())
+            palette.setColor(QPalette::Base, back);
+        if (fore.isValid())
+            palette.setColor(QPalette::Text, fore);
+        break;
+    case ControlKind::Button:
+        if (back.isValid()) {
+            palette.setColor(QPalette::Button, back);
+            // Keep the caption readable on any face colour.
+            palette.setColor(QPalette::ButtonText, back.lightnessF() < 0.45 ? Qt::white : Qt::black);
+        }
+        break;
+    default:
+        if (back.isValid())
+            palette.setColor(QPalette::Window, back);
+        if (fore.isValid())
+            palette.setColor(QPalette::WindowText, fore);
+        break;
+    }
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+Form::Form(Runtime& runtime, const FormSpec& spec)
+    : m_runtime(runtime)
+{
+    build(spec);
+}
+
+Form::~Form() = default;
+
+void Form::build(const FormSpec& spec)
+{
+    setObjectName(QString::fromUtf8(spec.name));
+    setWindowTitle(QString::fromUtf8(spec.caption));
+    setAccessibleName(windowTitle());
+    if (*spec.icon)
+        setWindowIcon(QIcon(QString::fromUtf8(spec.icon)));
+    if (spec.backColor.isSet()) {
+        QPalette palette = this->palette();
+        palette.setColor(QPalette::Window, resolve(spec.backColor, palette));
+        setPalette(palette);
+        setAutoFillBackground(true);
+    }
+    m_picturePath = QString::fromUtf8(spec.picture);
+    setFont(fontFor(sansSerif(8.25)));
+
+    QList<std::pair<const ControlSpec*, QWidget*>> built;
+    for (const ControlSpec& control : spec.controls) {
+        QWidget* parent = *control.container ? this->control(QString::fromUtf8(control.container)) : this;
+        QWidget* widget = makeControl(control, parent ? parent : this);
+        m_controls.insert(keyFor(QString::fromUtf8(control.name), control.arrayIndex), widget);
+        built.append({&control, widget});
+    }
+    for (const auto& [control, widget] : built) {
+        if (!isDrawnOnContainer(control->kind))
+            widget->raise();
+    }
+
+    QList<std::pair<const ControlSpec*, QWidget*>> focusable;
+    std::copy_if(built.begin(), built.end(), std::back_inserter(focusable),
+                 [](const auto& entry) { return takesFocus(entry.first->kind); });
+    std::stable_sort(focusable.begin(), focusable.end(),
+                     [](const auto& a, const auto& b) { return a.first->tabIndex < b.first->tabIndex; });
+    for (const auto& entry : focusable)
+        m_tabOrder.append(entry.second);
+    for (qsizetype i = 1; i < m_tabOrder.size(); ++i)
+        QWidget::setTabOrder(m_tabOrder[i - 1], m_tabOrder[i]);
+
+    placeWindow(spec);
+}
+
+QWidget* Form::makeControl(const ControlSpec& spec, QWidget* parent)
+{
+    const QString caption = QString::fromUtf8(spec.caption);
+    QWidget* widget = nullptr;
+    switch (spec.kind) {
+    case ControlKind::Button:
+        widget = new CommandButton(caption, parent);
+        break;
+    case ControlKind::Label: {
+        auto* text = new QLabel(caption, parent);
+        text->setTextFormat(Qt::PlainText); // captions may hold what the player typed
+        text->setWordWrap(true);
+        text->setAlignment(Qt::AlignTop | (spec.alignment == Align::Center ? Qt::AlignHCenter : Qt::AlignLeft));
+        text->setAutoFillBackground(!spec.isTransparent);
+        widget = text;
+        break;
+    }
+    case ControlKind::TextBox: {
+        auto* box = new QLineEdit(parent);
+        box->setAlignment(Qt::AlignTop | (spec.alignment == Align::Center ? Qt::AlignHCenter : Qt::AlignLeft));
+        widget = box;
+        break;
+    }
+    case ControlKind::Frame:
+        widget = new QGroupBox(caption, parent);
+        break;
+    case ControlKind::Option:
+        widget = new QRadioButton(caption, parent);
+        break;
+    case ControlKind::Line: {
+        const Twips& r = spec.rect;
+        widget = new LineControl(QPoint(toPixels(r.left), toPixels(r.top)),
+                                 QPoint(toPixels(r.width), toPixels(r.height)), parent);
+        break;
+    }
+    }
+    widget->setObjectName(QString::fromUtf8(spec.name));
+    if (spec.kind != ControlKind::Line) {
+        widget->setGeometry(pixelRect(spec.rect));
+        widget->setFont(fontFor(spec.font));
+    }
+    if (!caption.isEmpty())
+        widget->setAccessibleName(caption);
+    applyColors(widget, spec);
+    if (!takesFocus(spec.kind))
+        widget->setFocusPolicy(Qt::NoFocus);
+    return widget;
+}
+
+void Form::placeWindow(const FormSpec& spec)
+{
+    const QSize client(toPixels(spec.clientWidth), toPixels(spec.clientHeight));
+    if (spec.border == Border::FixedSingle) {
+        setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                       | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+        setFixedSize(client);
+    } else {
+        resize(client);
+    }
+    if (spec.position)
+        setGeometry(QRect(QPoint(toPixels(spec.position->left), toPixels(spec.position->top)), client));
+}
+
+QWidget* Form::control(const QString& name, int index) const
+{
+    return m_controls.value(keyFor(name, index));
+}
+
+QPushButton* Form::button(const QString& name, int index) const
+{
+    return qobject_cast<QPushButton*>(control(name, index));
+}
+
+QLineEdit* Form::textBox(const QString& name, int index) const
+{
+    return qobject_cast<QLineEdit*>(control(name, index));
+}
+
+QLabel* Form::label(const QString& name, int index) const
+{
+    return qobject_cast<QLabel*>(control(name, index));
+}
+
+QRadioButton* Form::option(const QString& name, int index) const
+{
+    return qobject_cast<QRadioButton*>(control(name, index));
+}
+
+QGroupBox* Form::frame(const QString& name, int index) const
+{
+    return qobject_cast<QGroupBox*>(control(name, index));
+}
+
+QList<std::pair<int, QWidget*>> Form::arrayMembers(const QString& name) const
+{
+    QList<std::pair<int, QWidget*>> members;
+    const QString prefix = name + QLatin1Char('(');
+    for (auto it = m_controls.cbegin(); it != m_controls.cend(); ++it) {
+        if (it.key().startsWith(prefix))
+            members.append({it.key().mid(prefix.size()).chopped(1).toInt(), it.value()});
+    }
+    return members;
+}
+
+void Form::showWindow()
+{
+    show();
+    if (!m_tabOrder.isEmpty())
+        m_tabOrder.first()->setFocus(Qt::OtherFocusReason);
+}
+
+void Form::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    if (m_picturePath.isEmpty())
+        return;
+    if (!m_pictureLoaded) {
+        m_pictureLoaded = true;
+        if (m_picturePath.endsWith(QLatin1String(".svg")))
+            m_vectorPicture = std::make_unique<QSvgRenderer>(m_picturePath);
+        else
+            m_picture.load(m_picturePath);
+    }
+    QPainter painter(this);
+    if (m_vectorPicture)
+        m_vectorPicture->render(&painter, QRectF(QPointF(0, 0), m_vectorPicture->defaultSize()));
+    else
+        painter.drawPixmap(0, 0, m_picture);
+}
+
+} // namespace shell

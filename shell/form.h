@@ -1,0 +1,144 @@
+#pragma once
+
+#include "formspec.h"
+#include "runtime.h"
+
+#include <QAbstractButton>
+#include <QHash>
+#include <QLineEdit>
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QSvgRenderer;
+
+namespace shell {
+
+// One window of a game: built from its description, it owns its controls,
+// and the game's window class adds its state and event procedures.
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    Form(Runtime& runtime, const FormSpec& spec);
+    ~Form() override;
+
+    // Runs before the window is first shown.
+    virtual void Form_Load() {}
+
+    // The control of that name, or that member of a control array.
+    QWidget* control(const QString& name, int index = -1) const;
+    QPushButton* button(const QString& name, int index = -1) const;
+    QLineEdit* textBox(const QString& name, int index = -1) const;
+    QLabel* label(const QString& name, int index = -1) const;
+    QRadioButton* option(const QString& name, int index = -1) const;
+    QGroupBox* frame(const QString& name, int index = -1) const;
+
+    // The focusable controls in tab order.
+    QList<QWidget*> tabOrder() const { return m_tabOrder; }
+
+    // Shows the window with the focus on the first control in tab order.
+    void showWindow();
+
+protected:
+    Runtime& runtime() const { return m_runtime; }
+    Value rnd() { return m_runtime.rnd(); }
+    int msgBox(const QString& prompt, int style = Style::Ok, const QString& title = QString())
+    {
+        return m_runtime.msgBox(prompt, style, title);
+    }
+    QString inputBox(const QString& prompt, const QString& title = QString())
+    {
+        return m_runtime.inputBox(prompt, title);
+    }
+    [[noreturn]] void end() { m_runtime.end(); }
+
+    // Event wiring: each event runs its procedure under the runtime's rules.
+    template <typename Window>
+    void onClick(QAbstractButton* source, void (Window::*procedure)())
+    {
+        connect(source, &QAbstractButton::clicked, this, [this, procedure] {
+            m_runtime.run([&] { (static_cast<Window*>(this)->*procedure)(); });
+        });
+    }
+
+    // Option buttons of an array raise Click(Index) when selected, by mouse or keys.
+    template <typename Window>
+    void onOptionClick(const QString& arrayName, void (Window::*procedure)(int))
+    {
+        for (const auto& [index, widget] : arrayMembers(arrayName)) {
+            auto* optionButton = qobject_cast<QAbstractButton*>(widget);
+            connect(optionButton, &QAbstractButton::toggled, this, [this, procedure, index](bool on) {
+                if (on)
+                    m_runtime.run([&] { (static_cast<Window*>(this)->*procedure)(index); });
+            });
+        }
+    }
+
+    template <typename Window>
+    void onChange(QLineEdit* source, void (Window::*procedure)())
+    {
+        connect(source, &QLineEdit::textChanged, this, [this, procedure] {
+            m_runtime.run([&] { (static_cast<Window*>(this)->*procedure)(); });
+        });
+    }
+
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QList<std::pair<int, QWidget*>> arrayMembers(const QString& name) const;
+    void build(const FormSpec& spec);
+    QWidget* makeControl(const ControlSpec& spec, QWidget* parent);
+    void placeWindow(const FormSpec& spec);
+
+    Runtime& m_runtime;
+    QHash<QString, QWidget*> m_controls;  // "name" or "name(index)"
+    QList<QWidget*> m_tabOrder;
+    QString m_picturePath;
+    // Decoded on first paint, so windows start without waiting for pictures.
+    QPixmap m_picture;
+    std::unique_ptr<QSvgRenderer> m_vectorPicture;
+    bool m_pictureLoaded = false;
+};
+
+// A secondary window: one instance, made and loaded on first show, unloaded
+// when the player closes it and loaded afresh on the next show.
+template <typename Window>
+class FormInstance {
+public:
+    Window& show(Runtime& runtime)
+    {
+        if (!m_window) {
+            m_window = new Window(runtime);
+            m_window->setAttribute(Qt::WA_DeleteOnClose);
+            m_window->Form_Load();
+            m_window->showWindow();
+        } else {
+            m_window->show();
+            m_window->raise();
+        }
+        return *m_window;
+    }
+
+    Window* window() const { return m_window; }
+
+private:
+    QPointer<Window> m_window;
+};
+
+// Makes, loads and shows a program's startup window.
+template <typename Window>
+Window* openStartupForm(Runtime& runtime)
+{
+    auto* window = new Window(runtime);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    runtime.run([&] { window->Form_Load(); });
+    if (!runtime.hasEnded())
+        window->showWindow();
+    return window;
+}
+
+} // namespace shell

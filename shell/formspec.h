@@ -1,0 +1,124 @@
+#pragma once
+
+#include <QRgb>
+#include <optional>
+#include <vector>
+
+// Window descriptions as data: one row per control, in twips and RGB, read
+// like a row of the layout sheet. The forms engine (form.h) builds widgets.
+namespace shell {
+
+enum class ControlKind { Button, Label, TextBox, Frame, Option, Line };
+enum class Align { Left, Center };
+enum class Border { Sizable, FixedSingle };
+enum class SystemColor { ButtonFace, ButtonText, Window, WindowText, WindowFrame, Highlight };
+
+struct Color {
+    enum class Source { Unset, Rgb, System };
+    Source source = Source::Unset;
+    QRgb rgb = 0;
+    SystemColor system = SystemColor::ButtonFace;
+
+    bool isSet() const { return source != Source::Unset; }
+};
+
+constexpr Color rgb(QRgb value) { return {Color::Source::Rgb, value, SystemColor::ButtonFace}; }
+constexpr Color systemColor(SystemColor c) { return {Color::Source::System, 0, c}; }
+
+// Left, top, width, height; for a line its two end points x1, y1, x2, y2.
+struct Twips {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+struct FontSpec {
+    const char* family = "MS Sans Serif";
+    double points = 8.25;
+    bool isBold = false;
+    bool isItalic = false;
+
+    constexpr FontSpec bold() const { FontSpec f = *this; f.isBold = true; return f; }
+    constexpr FontSpec italic() const { FontSpec f = *this; f.isItalic = true; return f; }
+};
+
+constexpr FontSpec sansSerif(double points) { return {"MS Sans Serif", points}; }
+constexpr FontSpec comic(double points) { return {"Comic Sans MS", points}; }
+
+struct ControlSpec {
+    const char* name = "";
+    ControlKind kind = ControlKind::Label;
+    const char* caption = "";
+    Twips rect;
+    FontSpec font;
+    Color backColor;
+    Color foreColor;
+    int tabIndex = -1;
+    int arrayIndex = -1;          // member of a control array when >= 0
+    const char* container = "";   // the frame that holds it, if any
+    Align alignment = Align::Left;
+    bool isTransparent = false;   // labels: the picture or window shows through
+
+    constexpr ControlSpec tab(int i) const { ControlSpec c = *this; c.tabIndex = i; return c; }
+    constexpr ControlSpec member(int i) const { ControlSpec c = *this; c.arrayIndex = i; return c; }
+    constexpr ControlSpec in(const char* frame) const { ControlSpec c = *this; c.container = frame; return c; }
+    constexpr ControlSpec back(Color col) const { ControlSpec c = *this; c.backColor = col; return c; }
+    constexpr ControlSpec fore(Color col) const { ControlSpec c = *this; c.foreColor = col; return c; }
+    constexpr ControlSpec centered() const { ControlSpec c = *this; c.alignment = Align::Center; return c; }
+    constexpr ControlSpec transparent() const { ControlSpec c = *this; c.isTransparent = true; return c; }
+};
+
+constexpr ControlSpec makeControl(const char* name, ControlKind kind, const char* caption, Twips r, FontSpec f)
+{
+    ControlSpec c;
+    c.name = name;
+    c.kind = kind;
+    c.caption = caption;
+    c.rect = r;
+    c.font = f;
+    return c;
+}
+
+constexpr ControlSpec button(const char* name, const char* caption, Twips r, FontSpec f = {})
+{
+    return makeControl(name, ControlKind::Button, caption, r, f);
+}
+constexpr ControlSpec label(const char* name, const char* caption, Twips r, FontSpec f = {})
+{
+    return makeControl(name, ControlKind::Label, caption, r, f);
+}
+constexpr ControlSpec textBox(const char* name, Twips r, FontSpec f = {})
+{
+    return makeControl(name, ControlKind::TextBox, "", r, f);
+}
+constexpr ControlSpec frame(const char* name, const char* caption, Twips r, FontSpec f = {})
+{
+    return makeControl(name, ControlKind::Frame, caption, r, f);
+}
+constexpr ControlSpec option(const char* name, const char* caption, Twips r, FontSpec f = {})
+{
+    return makeControl(name, ControlKind::Option, caption, r, f);
+}
+constexpr ControlSpec line(const char* name, int x1, int y1, int x2, int y2)
+{
+    return makeControl(name, ControlKind::Line, "", {x1, y1, x2, y2}, {});
+}
+
+struct FormSpec {
+    const char* name = "";
+    const char* caption = "";
+    int clientWidth = 0;   // twips
+    int clientHeight = 0;
+    Color backColor;
+    const char* picture = "";   // resource path, drawn at natural size from the top left
+    const char* icon = "";
+    Border border = Border::Sizable;
+    std::optional<Twips> position = std::nullopt;  // client area on the screen; the system places it otherwise
+    std::vector<ControlSpec> controls = {};
+};
+
+constexpr int twipsPerPixel = 15;
+constexpr int toPixels(int twips) { return (twips + twipsPerPixel / 2) / twipsPerPixel; }
+
+} // namespace shell

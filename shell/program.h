@@ -1,0 +1,31 @@
+#pragma once
+
+#include "form.h"
+#include "qtdialogs.h"
+#include "random.h"
+#include "runtime.h"
+
+#include <QApplication>
+
+namespace shell {
+
+// Application-wide settings every game shares: its name (also the title
+// of a box that has none) and one widget style on every desktop.
+void prepareApplication(const QString& programName);
+
+// Runs the event loop until End or the last window closes; exit status 0.
+int runEventLoop(const Runtime& runtime);
+
+template <typename StartupForm>
+int runProgram(int argc, char** argv, const QString& programName)
+{
+    QApplication application(argc, argv);
+    prepareApplication(programName);
+    RuntimeRandom random;
+    QtDialogs dialogs;
+    Runtime runtime(programName, random, dialogs);
+    openStartupForm<StartupForm>(runtime);
+    return runEventLoop(runtime);
+}
+
+} // namespace shell

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "dialogs.h"
+#include "random.h"
+#include "runtimeerror.h"
+#include "value.h"
+
+#include <QString>
+
+namespace shell {
+
+// What every window of a program shares: its name, its random generator,
+// its boxes, and the rules for errors and for ending the program.
+class Runtime {
+public:
+    Runtime(const QString& programName, RandomSource& random, Dialogs& dialogs);
+
+    const QString& programName() const { return m_programName; }
+
+    // The next random number as a single, at least 0 and below 1.
+    Value rnd();
+    // A box without a title carries the program's name.
+    int msgBox(const QString& prompt, int style = Style::Ok, const QString& title = QString());
+    QString inputBox(const QString& prompt, const QString& title = QString());
+
+    // Ends the program at once: nothing more of the calling procedure runs.
+    [[noreturn]] void end();
+    bool hasEnded() const { return m_ended; }
+
+    // Runs one event procedure. A runtime error that escapes it is shown to
+    // the player and the program goes on with what the procedure had done:
+    // ending the program would lose the player's game on a typo.
+    template <typename Procedure>
+    void run(Procedure&& procedure)
+    {
+        if (m_ended)
+            return;
+        try {
+            procedure();
+        } catch (const RuntimeError& error) {
+            reportError(error);
+        } catch (const EndRequest&) {
+            finish();
+        }
+    }
+
+private:
+    struct EndRequest {};
+
+    void reportError(const RuntimeError& error);
+    void finish();
+
+    QString m_programName;
+    RandomSource& m_random;
+    Dialogs& m_dialogs;
+    bool m_ended = false;
+};
+
+} // namespace shell

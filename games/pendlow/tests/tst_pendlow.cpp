@@ -1,0 +1,204 @@
+#include "form1.h"
+#include "gameharness.h"
+#include "qtdialogs.h"
+
+#include <QTest>
+
+using namespace shell;
+using pendlow::Form1;
+
+namespace {
+
+const QString endTitle = QStringLiteral("Игра окончена");
+const ShownBox millionaire{QStringLiteral("Вы миллионер!!!!"), Style::Exclamation, endTitle};
+const ShownBox gameOver{QStringLiteral("Игра окончена!"), Style::Exclamation, QStringLiteral("Компьютерная кость")};
+
+struct Pendlow : GameHarness<Form1> {
+    Pendlow() : GameHarness(QStringLiteral("Pendlow")) {}
+
+    void throwOnce(int player, int computer)
+    {
+        random.pushWhole(player, 10000);
+        random.pushWhole(computer, 10000);
+        click(QStringLiteral("Cmd1"));
+    }
+
+    void throwTimes(int times, int player, int computer)
+    {
+        for (int i = 0; i < times; ++i)
+            throwOnce(player, computer);
+    }
+};
+
+} // namespace
+
+class TestPendlow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startsEmptyWithFocusOnThrow()
+    {
+        Pendlow game;
+        QCOMPARE(game.window->windowTitle(), QStringLiteral(" Компьютерная кость"));
+        QCOMPARE(game.window->size(), QSize(533, 241));
+        QCOMPARE(game.window->button("Cmd1")->geometry(), QRect(64, 104, 105, 41));
+        QCOMPARE(game.window->tabOrder().first(), game.window->button("Cmd1"));
+        QCOMPARE(game.text("Lbl3"), QString());
+        QCOMPARE(game.text("Lbl5", 1), QStringLiteral("Очки"));
+    }
+
+    void firstThrowsReplayTheGenerator()
+    {
+        RuntimeRandom random;
+        ScriptedDialogs boxes;
+        Runtime runtime(QStringLiteral("Pendlow"), random, boxes);
+        QPointer<Form1> window = openStartupForm<Form1>(runtime);
+        QTest::mouseClick(window->button("Cmd1"), Qt::LeftButton);
+        QCOMPARE(window->textBox("Txt1")->text(), QStringLiteral("7055"));
+        QCOMPARE(window->textBox("Txt2")->text(), QStringLiteral("5334"));
+        QCOMPARE(window->label("Lbl3")->text(), QStringLiteral("Ход № 1"));
+        QCOMPARE(window->textBox("Txt3")->text(), QStringLiteral("7055"));
+        QCOMPARE(window->textBox("Txt4")->text(), QStringLiteral("5334"));
+        delete window.data();
+    }
+
+    void throwEdges_data()
+    {
+        QTest::addColumn<int>("player");
+        QTest::addColumn<int>("computer");
+        QTest::addRow("zero") << 0 << 0;
+        QTest::addRow("largest") << 9999 << 9999;
+        QTest::addRow("mixed") << 1 << 9998;
+    }
+
+    void throwEdges()
+    {
+        QFETCH(int, player);
+        QFETCH(int, computer);
+        Pendlow game;
+        game.throwOnce(player, computer);
+        QCOMPARE(game.text("Txt1"), QString::number(player));
+        QCOMPARE(game.text("Txt2"), QString::number(computer));
+        game.throwOnce(player, computer);
+        QCOMPARE(game.text("Txt3"), QString::number(2 * player));
+        QCOMPARE(game.text("Txt4"), QString::number(2 * computer));
+        QVERIFY(game.scriptUsedUp());
+    }
+
+    void gameEndsAtThrow18_data()
+    {
+        QTest::addColumn<int>("player");
+        QTest::addColumn<int>("computer");
+        QTest::addColumn<QString>("result");
+        QTest::addRow("player wins") << 5000 << 4000 << QStringLiteral("Ваш выигрыш  18000");
+        QTest::addRow("computer wins") << 1 << 9999 << QStringLiteral("Выигрыш компьютера  179964");
+    }
+
+    void gameEndsAtThrow18()
+    {
+        QFETCH(int, player);
+        QFETCH(int, computer);
+        QFETCH(QString, result);
+        Pendlow game;
+        game.throwTimes(17, player, computer);
+        QCOMPARE(game.boxes.takeShown(), QList<ShownBox>());
+        game.boxes.answer(Answer::Ok);
+        game.boxes.answer(Answer::Ok);
+        game.throwOnce(player, computer);
+        QCOMPARE(game.boxes.takeShown(), (QList<ShownBox>{gameOver, {result, Style::Exclamation, endTitle}}));
+        // The reset leaves the boxes showing the last game.
+        QCOMPARE(game.text("Lbl3"), QStringLiteral("Ход № 18"));
+        QCOMPARE(game.text("Txt3"), QString::number(18 * player));
+
+        game.throwOnce(7, 3);
+        QCOMPARE(game.text("Lbl3"), QStringLiteral("Ход № 1"));
+        QCOMPARE(game.text("Txt3"), QStringLiteral("7"));
+        QCOMPARE(game.text("Txt4"), QStringLiteral("3"));
+        QVERIFY(game.scriptUsedUp());
+    }
+
+    void tieAt18PlaysOnToAMillion()
+    {
+        Pendlow game;
+        game.throwTimes(17, 5000, 5000);
+        game.boxes.answer(Answer::Ok);
+        game.throwOnce(5000, 5000);
+        QCOMPARE(game.boxes.takeShown(), QList<ShownBox>{gameOver});
+
+        game.throwOnce(9999, 0);
+        QCOMPARE(game.text("Lbl3"), QStringLiteral("Ход № 19"));
+        game.throwTimes(90, 9999, 0);  // 90000 + 91 * 9999 = 999909
+        QCOMPARE(game.text("Txt3"), QStringLiteral("999909"));
+        QCOMPARE(game.boxes.takeShown(), QList<ShownBox>());
+
+        game.boxes.answer(Answer::Ok);
+        game.throwOnce(9999, 0);
+        QCOMPARE(game.boxes.takeShown(), QList<ShownBox>{millionaire});
+        QCOMPARE(game.text("Txt3"), QStringLiteral("1009908"));
+
+        game.boxes.answer(Answer::Ok);
+        game.click("cmd2");
+        QCOMPARE(game.boxes.takeShown().first().prompt, QStringLiteral(" Вы первый "));
+        QVERIFY(game.scriptUsedUp());
+    }
+
+    void bothMillionairesOnOneThrowShowsOnlyThePlayer()
+    {
+        Pendlow game;
+        game.throwTimes(17, 9000, 9000);
+        game.boxes.answer(Answer::Ok);
+        game.throwOnce(9000, 9000);
+        game.throwTimes(93, 9000, 9000);  // 111 throws: 999000 each
+        QCOMPARE(game.text("Txt4"), QStringLiteral("999000"));
+        game.boxes.takeShown();
+
+        game.boxes.answer(Answer::Ok);
+        game.throwOnce(9000, 9000);
+        QCOMPARE(game.boxes.takeShown(), QList<ShownBox>{millionaire});
+        game.throwOnce(1, 2);
+        QCOMPARE(game.text("Lbl3"), QStringLiteral("Ход № 1"));
+        QCOMPARE(game.text("Txt4"), QStringLiteral("2"));
+        QVERIFY(game.scriptUsedUp());
+    }
+
+    void computerButtonAnswersOnly()
+    {
+        Pendlow game;
+        const QString title = QStringLiteral("Бросок");
+        game.boxes.answer(Answer::Ok);
+        game.click("cmd2");
+        game.throwOnce(10, 20);
+        game.boxes.answer(Answer::Ok);
+        game.click("cmd2");
+        QCOMPARE(game.boxes.takeShown(),
+                 (QList<ShownBox>{{QStringLiteral(" Вы первый "), Style::Ok, title},
+                                  {QStringLiteral("Компьютер ход уже сделал!"), Style::Ok, title}}));
+        QCOMPARE(game.text("Txt1"), QStringLiteral("10"));
+        QVERIFY(game.scriptUsedUp());
+    }
+
+    void exitEndsAtOnce()
+    {
+        Pendlow game;
+        game.click("Cmd3");
+        QVERIFY(game.runtime.hasEnded());
+        QVERIFY(!game.window->isVisible());
+        QCOMPARE(game.boxes.takeShown(), QList<ShownBox>());
+    }
+
+    void enterAndSpaceThrow()
+    {
+        Pendlow game;
+        game.random.pushWhole(1, 10000);
+        game.random.pushWhole(2, 10000);
+        QTest::keyClick(game.window->button("Cmd1"), Qt::Key_Return);
+        game.random.pushWhole(3, 10000);
+        game.random.pushWhole(4, 10000);
+        QTest::keyClick(game.window->button("Cmd1"), Qt::Key_Space);
+        QCOMPARE(game.text("Lbl3"), QStringLiteral("Ход № 2"));
+        QCOMPARE(game.text("Txt3"), QStringLiteral("4"));
+    }
+};
+
+QTEST_MAIN(TestPendlow)
+#include "tst_pendlow.moc"

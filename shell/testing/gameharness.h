@@ -1,0 +1,62 @@
+#pragma once
+
+#include "form.h"
+#include "runtime.h"
+#include "scripteddialogs.h"
+#include "scriptedrandom.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+namespace shell {
+
+// A game's startup window, opened offscreen with scripted random values and
+// scripted boxes, driven through its real widgets.
+template <typename Window>
+class GameHarness {
+public:
+    explicit GameHarness(const QString& programName)
+        : runtime(programName, random, boxes)
+    {
+        QApplication::setQuitOnLastWindowClosed(false);
+        window = openStartupForm<Window>(runtime);
+    }
+
+    ~GameHarness() { delete window.data(); }
+
+    GameHarness(const GameHarness&) = delete;
+    GameHarness& operator=(const GameHarness&) = delete;
+
+    void click(const QString& name, int index = -1)
+    {
+        QAbstractButton* target = qobject_cast<QAbstractButton*>(window->control(name, index));
+        QVERIFY2(target, qPrintable(QStringLiteral("no button ") + name));
+        QTest::mouseClick(target, Qt::LeftButton);
+    }
+
+    QString text(const QString& name, int index = -1) const
+    {
+        QWidget* control = window->control(name, index);
+        if (auto* box = qobject_cast<QLineEdit*>(control))
+            return box->text();
+        if (auto* caption = qobject_cast<QLabel*>(control))
+            return caption->text();
+        if (auto* button = qobject_cast<QAbstractButton*>(control))
+            return button->text();
+        return QStringLiteral("<no control %1>").arg(name);
+    }
+
+    // Every scripted value and answer was used.
+    bool scriptUsedUp() const { return random.pending() == 0 && boxes.pendingAnswers() == 0; }
+
+    ScriptedRandom random;
+    ScriptedDialogs boxes;
+    Runtime runtime;
+    QPointer<Window> window;
+};
+
+} // namespace shell

@@ -17,7 +17,7 @@ void CommandButton::keyPressEvent(QKeyEvent* event)
 LineControl::LineControl(QPoint from, QPoint to, QWidget* parent)
     : QWidget(parent)
 {
-    const QRect bounds = QRect(from, to).normalized().adjusted(0, 0, 1, 1);
+    const QRect bounds = QRect(from, to).normalized();
     setGeometry(bounds);
     m_from = from - bounds.topLeft();
     m_to = to - bounds.topLeft();

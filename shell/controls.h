@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QWidget>
 
 namespace shell {
@@ -14,6 +15,17 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+};
+
+// An option button that takes a click anywhere on it, not only on its
+// circle and caption.
+class OptionButton : public QRadioButton {
+    Q_OBJECT
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 };
 
 // A straight line drawn on its container, below every other control; it

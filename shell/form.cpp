@@ -159,7 +159,7 @@ QWidget* Form::makeControl(const ControlSpec& spec, QWidget* parent)
         widget = new QGroupBox(caption, parent);
         break;
     case ControlKind::Option:
-        widget = new QRadioButton(caption, parent);
+        widget = new OptionButton(caption, parent);
         break;
     case ControlKind::Line: {
         const Twips& r = spec.rect;

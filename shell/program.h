@@ -24,6 +24,7 @@ int runProgram(int argc, char** argv, const QString& programName)
     RuntimeRandom random;
     QtDialogs dialogs;
     Runtime runtime(programName, random, dialogs);
+    runtime.setEndAction([] { QCoreApplication::exit(0); });
     openStartupForm<StartupForm>(runtime);
     return runEventLoop(runtime);
 }

@@ -37,7 +37,8 @@ void Runtime::finish()
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget* window : windows)
         window->close();
-    QCoreApplication::exit(0);
+    if (m_endAction)
+        m_endAction();
 }
 
 } // namespace shell

@@ -6,6 +6,7 @@
 #include "value.h"
 
 #include <QString>
+#include <functional>
 
 namespace shell {
 
@@ -26,6 +27,9 @@ public:
     // Ends the program at once: nothing more of the calling procedure runs.
     [[noreturn]] void end();
     bool hasEnded() const { return m_ended; }
+    // What End does after closing the windows: the program leaves its event
+    // loop; tests leave it unset and look at hasEnded().
+    void setEndAction(std::function<void()> action) { m_endAction = std::move(action); }
 
     // Runs one event procedure. A runtime error that escapes it is shown to
     // the player and the program goes on with what the procedure had done:
@@ -54,6 +58,7 @@ private:
     RandomSource& m_random;
     Dialogs& m_dialogs;
     bool m_ended = false;
+    std::function<void()> m_endAction;
 };
 
 } // namespace shell

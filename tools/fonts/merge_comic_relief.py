@@ -15,6 +15,22 @@ from fontTools.merge import Merger
 from fontTools.ttLib import TTFont
 
 
+def widen_overhanging_cyrillic(font: TTFont) -> None:
+    """Some Cyrillic letters of the bold face (ю, о) are wider than their
+    advance, so the next letter is drawn over them; give them room."""
+    glyf, hmtx = font["glyf"], font["hmtx"]
+    for codepoint, name in font.getBestCmap().items():
+        if not 0x400 <= codepoint <= 0x4FF:
+            continue
+        glyph = glyf[name]
+        if glyph.numberOfContours == 0:
+            continue
+        glyph.recalcBounds(glyf)
+        advance, left = hmtx[name]
+        if glyph.xMax - advance > 0.08 * advance:
+            hmtx[name] = (glyph.xMax + left, left)
+
+
 def main(src: Path, dst: Path) -> None:
     with tempfile.TemporaryDirectory() as tmp:
         for weight, style in ((400, "Regular"), (700, "Bold")):
@@ -27,6 +43,7 @@ def main(src: Path, dst: Path) -> None:
                 parts.append(str(part))
             merged = Merger().merge(parts)
             merged.flavor = None
+            widen_overhanging_cyrillic(merged)
             merged.save(dst / f"ComicRelief-{style}.ttf")
 
 

@@ -1,0 +1,135 @@
+#include "form1.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace corvane {
+
+using namespace shell;
+
+namespace {
+
+constexpr FontSpec normal = comic(14.25);
+constexpr FontSpec score = comic(9.75);
+constexpr Color window = systemColor(SystemColor::Window);
+constexpr Color windowText = systemColor(SystemColor::WindowText);
+
+constexpr ControlSpec stakeOption(int index, const char* caption, int top)
+{
+    return option("STM", caption, {120, top, 2295, 390}, normal).member(index).in("Сколько").tab(4 + index);
+}
+
+constexpr ControlSpec scoreLabel(int index, const char* caption, int top, int height)
+{
+    return label("Label2", caption, {240, top, 3015, height}, score)
+        .member(index).in("Frame2").back(window).fore(windowText).tab(14 + index);
+}
+
+const FormSpec description = {
+    .name = "Form1",
+    .caption = "Corvane",
+    .clientWidth = 6660,
+    .clientHeight = 6105,
+    .backColor = {},  // the system colours
+    .controls = {
+        frame("Сколько", "Сколько ставим?", {240, 120, 2535, 4095}, normal).tab(0),
+        frame("Frame2", "Счет", {3000, 1560, 3495, 2655}, normal).tab(1),
+        frame("Что", "Что выпадет?", {3000, 120, 3375, 1215}, normal).tab(2),
+        label("Label1", "Делайте Ваши ставки", {240, 4440, 3375, 1215}, comic(20.25)).tab(3),
+        button("CmdM", "Бросить монету", {4080, 4440, 2175, 1095}, normal).tab(4),
+        stakeOption(1, "1 монету", 360),
+        stakeOption(2, "2 монеты", 720),
+        stakeOption(3, "3 монеты", 1080),
+        stakeOption(4, "4 монеты", 1440),
+        stakeOption(5, "5 монет", 1800),
+        stakeOption(6, "6 монет", 2160),
+        stakeOption(7, "7 монет", 2520),
+        stakeOption(8, "8 монет", 2880),
+        stakeOption(9, "9 монет", 3240),
+        stakeOption(10, "10 монет", 3600),
+        scoreLabel(1, "На данный момент у Вас монет: 15", 480, 615),
+        scoreLabel(2, "Можно выиграть монет: ", 1080, 495),
+        scoreLabel(3, "Можно выиграть: 0$", 1560, 375),
+        scoreLabel(4, " Общая сумма: 15000 $", 1920, 375),
+        option("STRez", "Орёл", {240, 480, 1335, 375}, normal).member(1).in("Что").tab(19),
+        option("STRez", "Решка", {1680, 480, 1455, 375}, normal).member(2).in("Что").tab(20),
+    },
+};
+
+const Value heads = Value::integer(1);
+const Value tails = Value::integer(2);
+const Value coinValue = Value::integer(1000);
+const Value zero = Value::integer(0);
+const Value winningTotal = Value::longInteger(100000);
+const Value drawRange = Value::single(10);
+constexpr std::int16_t edge = 5;
+
+Value startingCoins() { return Value::integer(15); }
+
+} // namespace
+
+Form1::Form1(Runtime& runtime)
+    : Form(runtime, description)
+    , Label1(label("Label1"))
+{
+    for (int i = 1; i <= 4; ++i)
+        Label2[i] = label("Label2", i);
+    onOptionClick("STM", &Form1::STM_Click);
+    onOptionClick("STRez", &Form1::STRez_Click);
+    onClick(button("CmdM"), &Form1::CmdM_Click);
+}
+
+void Form1::Form_Load()
+{
+    coins = startingCoins();
+    total = Value::integer(15000);
+}
+
+void Form1::STM_Click(int Index)
+{
+    stake = Value::integer(Index);
+    Label2[2]->setText(QStringLiteral("Можно выиграть монет: ") + signPaddedText(stake));
+    Label2[3]->setText(QStringLiteral("Можно выиграть: ") + signPaddedText(stake * coinValue));
+}
+
+void Form1::STRez_Click(int Index) { side = Value::integer(Index); }
+
+void Form1::CmdM_Click()
+{
+    if (stake == Value() || side == Value()) {
+        msgBox(QStringLiteral("Сделайте ставку!"), Style::Information);
+        return;
+    }
+    draw = roundDown(rnd() * drawRange).toInt16();
+    if (draw < edge) {
+        outcome = heads;
+        Label1->setText(QStringLiteral("Орел!"));
+    }
+    if (draw > edge) {
+        outcome = tails;
+        Label1->setText(QStringLiteral("Решка!"));
+    }
+    // The coin on its edge counts as whatever the player called.
+    if (draw == edge) {
+        outcome = side;
+        Label1->setText(QStringLiteral("Ребро!"));
+    }
+    coins = side == outcome ? coins + stake : coins - stake;
+    total = coins * coinValue;
+
+    // The fresh game shows 10000 beside its 15 coins until the next toss.
+    if (total <= zero) {
+        msgBox(QStringLiteral("Вы проиграли :( ! Сыграем еще?"), Style::Question);
+        coins = startingCoins();
+        total = Value::integer(10000);
+    }
+    if (total >= winningTotal) {
+        msgBox(QStringLiteral("Вы выиграли :) ! Сыграем еще?"), Style::Question);
+        coins = startingCoins();
+        total = Value::integer(10000);
+    }
+    Label2[1]->setText(QStringLiteral("На данный момент у Вас монет: ") + signPaddedText(coins));
+    Label2[4]->setText(QStringLiteral("Общая сумма: ") + signPaddedText(total) + QStringLiteral("$"));
+}
+
+} // namespace corvane

@@ -114,6 +114,8 @@ Scan scanNumber(const QString& text, qsizetype pos)
     return scan;
 }
 
+constexpr long double largestWritten = 1.79769313486232e308L;
+
 // The value of a scanned number; infinity where it is beyond a double.
 double valueOf(const Scan& scan)
 {
@@ -124,6 +126,12 @@ double valueOf(const Scan& scan)
         const bool negative = scan.number.front() == '-';
         if (scan.allZero || scan.leadingExponent < 0)
             return negative ? -0.0 : 0.0;
+        // The largest double written with 15 digits reads back as itself.
+        long double wide = 0;
+        std::from_chars(begin, begin + scan.number.size(), wide);
+        const double largest = std::numeric_limits<double>::max();
+        if (std::fabs(wide) <= largestWritten)
+            return negative ? -largest : largest;
         return negative ? -std::numeric_limits<double>::infinity()
                         : std::numeric_limits<double>::infinity();
     }

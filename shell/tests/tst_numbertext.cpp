@@ -59,6 +59,8 @@ private slots:
         QTest::addRow("trailing letters") << "12a" << error << -1 << ErrorCode::TypeMismatch;
         QTest::addRow("comma") << "1,5" << error << -1 << ErrorCode::TypeMismatch;
         QTest::addRow("beyond double") << "1e309" << error << -2 << ErrorCode::Overflow;
+        QTest::addRow("largest double as written") << "-1.79769313486232E+308" << -1.7976931348623157e308 << -2 << ErrorCode::Overflow;
+        QTest::addRow("just past it") << "1.79769313486233E+308" << error << -2 << ErrorCode::Overflow;
     }
 
     void strictReaders()

@@ -1,0 +1,123 @@
+#include "frm1.h"
+
+#include "numbertext.h"
+
+#include <QPushButton>
+
+#include <limits>
+
+namespace tessaly {
+
+using namespace shell;
+
+namespace {
+
+const FontSpec playFont = sansSerif(9.75).bold();
+const Color buttonFace = systemColor(SystemColor::ButtonFace);
+
+const FormSpec description = {
+    .name = "frm1",
+    .caption = "Бросание монеты",
+    .clientWidth = 7920,
+    .clientHeight = 5265,
+    .backColor = buttonFace,
+    .picture = ":/tessaly/coins.svg",
+    .icon = ":/tessaly/smile.ico",
+    .controls = {
+        button("cmd1", "Правила игры", {240, 240, 1815, 375}, comic(9.75).bold().italic()).tab(0),
+        label("Label1", "Пожалуйста,сделайте Вашу ставку:", {960, 840, 3135, 255}, comic(8.25).bold().italic())
+            .back(buttonFace).fore(systemColor(SystemColor::WindowFrame)).tab(4),
+        textBox("txt3", {1800, 1320, 975, 285}).tab(5),
+        label("ibl2", "Пожалуйста,задайте условия", {1080, 1800, 2775, 255}, comic(9).bold().italic())
+            .back(buttonFace).tab(6),
+        textBox("txt4", {1800, 2280, 975, 285}).tab(7),
+        label("lbl3", "Нажми одну и выиграй", {1080, 2880, 2295, 255}, comic(9).bold().italic())
+            .back(buttonFace).member(0).tab(8),
+        button("cmd2", "?!", {720, 3240, 615, 495}, playFont).tab(1),
+        button("cmd3", "?!", {1680, 3240, 615, 495}, playFont).tab(2),
+        button("cmd4", "?!", {2760, 3240, 615, 495}, playFont).tab(9),
+        button("cmd5", "?!", {720, 3960, 615, 495}, playFont).tab(10),
+        button("cmd6", "?!", {1680, 3960, 615, 495}, playFont).tab(11),
+        button("cmd7", "?!", {2760, 3960, 615, 495}, playFont).tab(12),
+        textBox("txt1", {1680, 4800, 615, 285}).tab(3),
+        label("lbl4", "Результат", {5760, 3480, 975, 255}, comic(9.75).bold().italic()).back(buttonFace).tab(15),
+        textBox("txt2", {5160, 3840, 2175, 375}).tab(13),
+        button("сmd8", "Выход", {5520, 4800, 1335, 375}, playFont.italic()).tab(14),
+    },
+};
+
+const QString heads = QStringLiteral("орел");
+const QString tails = QStringLiteral("решка");
+
+const QString rules = QStringLiteral(
+    "Вам предлагается сделать ставку(ставка может быть любой), затем задать условия орел или решка и "
+    "нажать одну из кнопок. В случае, если Ваше условие совпадет с условием выбранной Вами кнопочки, "
+    "Ваш выигрыш составляет удвоенную сумму Вашей денежной ставки, в случае несовпадения, Ваша ставка "
+    "переходит маклеру. Игра может продолжатся сколько Вам угодно. Если же хотите выйти из игры, "
+    "нажмите кнопку Выход. При выходе из игры Вы забираете последнюю заработанную Вами сумму. "
+    "Желаем Вам удачи!");
+
+} // namespace
+
+Frm1::Frm1(Runtime& runtime)
+    : Form(runtime, description)
+    , txt1(textBox("txt1"))
+    , txt2(textBox("txt2"))
+    , txt3(textBox("txt3"))
+    , txt4(textBox("txt4"))
+{
+    onClick(button("cmd1"), &Frm1::cmd1_Click);
+    onClick(button("cmd2"), &Frm1::cmd2_Click);
+    onClick(button("cmd3"), &Frm1::cmd3_Click);
+    onClick(button("cmd4"), &Frm1::cmd4_Click);
+    onClick(button("cmd5"), &Frm1::cmd5_Click);
+    onClick(button("cmd6"), &Frm1::cmd6_Click);
+    onClick(button("cmd7"), &Frm1::cmd7_Click);
+    onClick(button("сmd8"), &Frm1::сmd8_Click);
+    onChange(txt3, &Frm1::txt3_Change);
+}
+
+void Frm1::cmd1_Click()
+{
+    if (msgBox(rules, Style::YesNo | Style::Question, QStringLiteral("условия игры")) == Answer::No)
+        end();
+}
+
+void Frm1::cmd2_Click() { play(heads); }
+void Frm1::cmd3_Click() { play(tails); }
+void Frm1::cmd4_Click() { play(tails); }
+void Frm1::cmd5_Click() { play(heads); }
+void Frm1::cmd6_Click() { play(heads); }
+void Frm1::cmd7_Click() { play(heads); }
+
+// A text that is no 16-bit number throws before bet changes, so the last
+// good bet stays in force.
+void Frm1::txt3_Change() { bet = parseInt16(txt3->text()); }
+
+void Frm1::сmd8_Click()
+{
+    const QString prompt = QStringLiteral("Сумма вашего выигрыша составляет") + signPaddedText(score)
+                           + QStringLiteral(" рублей.Выйти из игры?");
+    if (msgBox(prompt, Style::YesNo | Style::Question, QStringLiteral("Конец игры")) == Answer::Yes)
+        end();
+}
+
+// The call compares what the player typed with the box's text exactly:
+// "Орел", "орёл" or a trailing blank lose.
+void Frm1::play(const QString& side)
+{
+    txt1->setText(side);
+    if (txt4->text() == txt1->text()) {
+        // The winnings are a 16-bit product even though the account widens.
+        const int winnings = 2 * bet;
+        if (winnings > std::numeric_limits<std::int16_t>::max()
+            || winnings < std::numeric_limits<std::int16_t>::min())
+            throw RuntimeError(ErrorCode::Overflow);
+        score = score + Value::integer(winnings);
+    } else {
+        score = score - Value::integer(bet);
+    }
+    txt2->setText(QStringLiteral("Ваш счет: ") + signPaddedText(score));
+}
+
+} // namespace tessaly

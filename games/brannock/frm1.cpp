@@ -1,0 +1,181 @@
+#include "frm1.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace brannock {
+
+using namespace shell;
+
+namespace {
+
+const FontSpec big = sansSerif(13.5);
+const Color blue = rgb(0x0000FF);
+const Color yellow = rgb(0xFFFFC0);
+const Color dieGreen = rgb(0xC0FFC0);
+const Color moneyViolet = rgb(0xC0C0FF);
+
+// Each band is a rectangle of four lines from x 240 to x 9600.
+constexpr int bandLeft = 240;
+constexpr int bandRight = 9600;
+
+ControlSpec horizontal(const char* name, int y)
+{
+    return line(name, bandLeft, y, bandRight, y);
+}
+
+ControlSpec vertical(const char* name, int x, int top, int bottom)
+{
+    return line(name, x, top, x, bottom);
+}
+
+const FormSpec description = {
+    .name = "frm1",
+    .caption = "Brannock",
+    .clientWidth = 9930,
+    .clientHeight = 3915,
+    .backColor = rgb(0xFFC080),
+    .position = Twips{2385, 345},
+    .controls = {
+        label("lbl1", "Player1", {480, 360, 1095, 495}, big).member(0).back(yellow).fore(blue).tab(2),
+        label("Lbln", "", {1680, 240, 1815, 735}, sansSerif(12).italic())
+            .back(rgb(0x00FFFF)).fore(blue).centered().tab(5),
+        textBox("txta", {3600, 360, 1815, 495}, big).back(dieGreen).fore(blue).centered().tab(7),
+        textBox("txtb", {5640, 360, 1815, 495}, big).back(dieGreen).fore(blue).centered().tab(8),
+        textBox("txt1", {7800, 360, 1695, 495}, big).back(moneyViolet).fore(blue).centered().tab(0),
+        button("cmd2", "Ознакомление", {840, 1680, 1575, 615}, sansSerif(8.25).bold())
+            .back(systemColor(SystemColor::WindowFrame)).tab(12),
+        button("cmd1", "Go", {2760, 1680, 1695, 615}, big.bold()).back(blue).tab(3),
+        textBox("Text", {4920, 1800, 1695, 375}, big).centered().tab(13),
+        button("CmdR", "Регистрация", {7080, 1680, 1935, 615}, big)
+            .back(systemColor(SystemColor::Highlight)).tab(6),
+        label("lbl1", "Player2", {480, 3000, 1095, 495}, big).member(1).back(yellow).fore(blue).tab(11),
+        label("Label1", "         Я        компьютер", {1920, 2880, 1455, 735}, sansSerif(12).bold())
+            .back(rgb(0x80FFFF)).fore(blue).tab(4),
+        textBox("txtc", {3600, 3000, 1815, 495}, big).back(dieGreen).fore(rgb(0x0000C0)).centered().tab(9),
+        textBox("txtd", {5640, 3000, 1815, 495}, big).back(dieGreen).fore(blue).centered().tab(10),
+        textBox("txt2", {7800, 3000, 1695, 495}, big).back(moneyViolet).fore(blue).centered().tab(1),
+
+        horizontal("Line1", 120).member(3),
+        horizontal("Line1", 1080).member(4),
+        vertical("Line3", bandLeft, 120, 1080).member(3),
+        vertical("Line3", bandRight, 120, 1080).member(4),
+
+        horizontal("Line1", 1440).member(2),
+        horizontal("Line1", 2400).member(1),
+        vertical("Line3", bandLeft, 1440, 2400).member(1),
+        vertical("Line3", bandRight, 1440, 2400).member(2),
+
+        horizontal("Line1", 2760).member(0),
+        horizontal("Line2", 3720),
+        vertical("Line3", bandLeft, 2760, 3720).member(0),
+        vertical("Line4", bandRight, 2760, 3720),
+    },
+};
+
+const Value dieFaces = Value::single(5);
+const Value one = Value::single(1);
+const Value pointValue = Value::integer(3000);
+const Value million = Value::longInteger(1000000);
+const Value lastThrow = Value::integer(51);
+
+const QString endTitle = QStringLiteral("Конец игры");
+
+} // namespace
+
+Frm1::Frm1(Runtime& runtime)
+    : Form(runtime, description)
+    , txta(textBox("txta"))
+    , txtb(textBox("txtb"))
+    , txtc(textBox("txtc"))
+    , txtd(textBox("txtd"))
+    , txt1(textBox("txt1"))
+    , txt2(textBox("txt2"))
+    , Text(textBox("Text"))
+    , Lbln(label("Lbln"))
+{
+    onClick(button("CmdR"), &Frm1::CmdR_Click);
+    onClick(button("cmd2"), &Frm1::cmd2_Click);
+    onClick(button("cmd1"), &Frm1::cmd1_Click);
+}
+
+void Frm1::Form_Load()
+{
+    PlayerName = QString();
+    Registered = 0;
+    ThrowNo = Value::integer(1);
+}
+
+void Frm1::CmdR_Click()
+{
+    PlayerName = inputBox(QStringLiteral("Введите ваше имя и фамилию:"), QStringLiteral("Регистрация"));
+    // Even an empty name registers: the button, not the name, is what counts.
+    Registered = 1;
+    Lbln->setText(PlayerName);
+}
+
+void Frm1::cmd2_Click()
+{
+    const int answer = msgBox(QStringLiteral(" Вас приветствует игра Brannock. Если вам не терпится выиграть "
+                                             "миллион тогда вперёд не забудьте только зарегистрироваться. "
+                                             "Вы готовы сыграть в Ordwyn?"),
+                              Style::Question | Style::YesNo, QStringLiteral("Конец регистрации"));
+    if (answer == Answer::No)
+        end();
+}
+
+Value Frm1::throwDie()
+{
+    return roundDown(rnd() * dieFaces) + one;
+}
+
+void Frm1::cmd1_Click()
+{
+    if (Registered == 0) {
+        msgBox(QStringLiteral("Что забыл зарегистрироваться? Бывает"), Style::Ok,
+               QStringLiteral("Зарегистрируйся новичок"));
+        return;
+    }
+    PlayerDie1 = throwDie();
+    PlayerDie2 = throwDie();
+    ComputerDie1 = throwDie();
+    ComputerDie2 = throwDie();
+    txta->setText(plainText(PlayerDie1));
+    txtb->setText(plainText(PlayerDie2));
+    txtc->setText(plainText(ComputerDie1));
+    txtd->setText(plainText(ComputerDie2));
+    PlayerMoney = (PlayerDie1 + PlayerDie2) * pointValue + PlayerMoney;
+    ComputerMoney = ((ComputerDie2 + ComputerDie1) * pointValue + Value::longInteger(ComputerMoney)).toInt32();
+    txt1->setText(plainText(PlayerMoney));
+
+    // The player's win ends the throw before the computer's row is written.
+    if (PlayerMoney > million) {
+        msgBox(QStringLiteral("Поздравляю вы выиграли миллион!"), Style::Exclamation, endTitle);
+        beg();
+        return;
+    }
+    txt2->setText(QString::number(ComputerMoney));
+    Text->setText(plainText(concat(Value::text(QStringLiteral("Ход № ")),
+                                   Value::text(signPaddedText(ThrowNo)))));
+    ThrowNo = ThrowNo + Value::integer(1);
+    if (ThrowNo == lastThrow) {
+        msgBox(QStringLiteral("Game over"), Style::Exclamation, endTitle);
+        beg();
+    } else if (ComputerMoney > 1000000) {
+        msgBox(QStringLiteral("Game over. Вы проиграли. Ха Ха Ха!!!!"), Style::Exclamation, endTitle);
+        beg();
+    }
+}
+
+// A new game keeps the registration; numbering restarts from 0, so later
+// games run one throw longer than the first.
+void Frm1::beg()
+{
+    for (QLineEdit* box : {txta, txtb, txtc, txtd, txt1, txt2, Text})
+        box->setText(QString());
+    PlayerMoney = Value::integer(0);
+    ComputerMoney = 0;
+    ThrowNo = Value::integer(0);
+}
+
+} // namespace brannock

@@ -1,0 +1,269 @@
+#include "frm1.h"
+#include "gameharness.h"
+
+#include <QTest>
+#include <functional>
+
+using namespace shell;
+using brannock::Frm1;
+
+namespace {
+
+const QString endTitle = QStringLiteral("Конец игры");
+const ShownBox playerWins{QStringLiteral("Поздравляю вы выиграли миллион!"), Style::Exclamation, endTitle};
+const ShownBox computerWins{QStringLiteral("Game over. Вы проиграли. Ха Ха Ха!!!!"), Style::Exclamation, endTitle};
+const ShownBox gameOver{QStringLiteral("Game over"), Style::Exclamation, endTitle};
+const ShownBox reminder{QStringLiteral("Что забыл зарегистрироваться? Бывает"), Style::Ok,
+                        QStringLiteral("Зарегистрируйся новичок")};
+const QStringList cleared(7, QString());
+
+// Hands every box to the script, noting the seven boxes as they stood behind it.
+class WatchedDialogs final : public Dialogs {
+public:
+    explicit WatchedDialogs(ScriptedDialogs& script) : m_script(script) {}
+
+    int messageBox(const QString& prompt, int style, const QString& title) override
+    {
+        seen.append(look());
+        return m_script.messageBox(prompt, style, title);
+    }
+    QString inputBox(const QString& prompt, const QString& title) override
+    {
+        return m_script.inputBox(prompt, title);
+    }
+
+    std::function<QStringList()> look;
+    QList<QStringList> seen;
+
+private:
+    ScriptedDialogs& m_script;
+};
+
+struct Brannock {
+    Brannock() : runtime(QStringLiteral("Brannock"), random, watched)
+    {
+        QApplication::setQuitOnLastWindowClosed(false);
+        window = openStartupForm<Frm1>(runtime);
+        watched.look = [this] { return boxes7(); };
+    }
+    ~Brannock() { delete window.data(); }
+
+    void click(const char* name) { QTest::mouseClick(window->button(QString::fromUtf8(name)), Qt::LeftButton); }
+    QString text(const char* name) const { return window->textBox(QString::fromUtf8(name))->text(); }
+
+    // txta, txtb, txtc, txtd, txt1, txt2, Text
+    QStringList boxes7() const
+    {
+        QStringList texts;
+        for (const char* name : {"txta", "txtb", "txtc", "txtd", "txt1", "txt2", "Text"})
+            texts << text(name);
+        return texts;
+    }
+
+    void registerAs(const QString& name)
+    {
+        boxes.type(name);
+        click("CmdR");
+    }
+
+    void throwDice(int player1, int player2, int computer1, int computer2, int times = 1)
+    {
+        for (int i = 0; i < times; ++i) {
+            for (int die : {player1, player2, computer1, computer2})
+                random.pushWhole(die - 1, 5);
+            click("cmd1");
+        }
+    }
+
+    // 34 throws of double fives: the computer ends on 1020000.
+    void loseAGame()
+    {
+        throwDice(1, 1, 5, 5, 33);
+        boxes.answer(Answer::Ok);
+        throwDice(1, 1, 5, 5);
+        boxes.takeShown();
+    }
+
+    bool scriptUsedUp() const { return random.pending() == 0 && boxes.pendingAnswers() == 0; }
+
+    ScriptedRandom random;
+    ScriptedDialogs boxes;
+    WatchedDialogs watched{boxes};
+    Runtime runtime;
+    QPointer<Frm1> window;
+};
+
+} // namespace
+
+class TestBrannock : public QObject {
+    Q_OBJECT
+
+private slots:
+    void opensAtItsPlaceWithFocusOnTheMoney()
+    {
+        Brannock game;
+        QCOMPARE(game.window->windowTitle(), QStringLiteral("Brannock"));
+        QCOMPARE(game.window->geometry(), QRect(159, 23, 662, 261));
+        QCOMPARE(game.window->tabOrder().first(), game.window->textBox("txt1"));
+        QCOMPARE(game.window->control("Line3", 4)->geometry(), QRect(640, 8, 1, 65));
+        QCOMPARE(game.boxes7(), cleared);
+    }
+
+    void throwsWaitForRegistration()
+    {
+        Brannock game;
+        game.boxes.answer(Answer::Ok);
+        game.boxes.answer(Answer::Ok);
+        game.click("cmd1");
+        game.click("cmd1");
+        QCOMPARE(game.boxes.takeShown(), (QList<ShownBox>{reminder, reminder}));
+        QCOMPARE(game.boxes7(), cleared);
+        QVERIFY(game.scriptUsedUp());
+    }
+
+    void registration_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addRow("name") << QStringLiteral("Иван Петров");
+        QTest::addRow("cancel") << QString();
+        QTest::addRow("markup shows as typed") << QStringLiteral("<b>x</b>");
+    }
+
+    void registration()
+    {
+        QFETCH(QString, name);
+        Brannock game;
+        game.registerAs(name);
+        QCOMPARE(game.boxes.takeShown(),
+                 (QList<ShownBox>{{QStringLiteral("Введите ваше имя и фамилию:"), 0, QStringLiteral("Регистрация"), true}}));
+        QLabel* nameLabel = game.window->label("Lbln");
+        QCOMPARE(nameLabel->text(), name);
+        QCOMPARE(nameLabel->textFormat(), Qt::PlainText);
+
+        game.throwDice(3, 5, 2, 4);
+        QCOMPARE(game.boxes7(), (QStringList{"3", "5", "2", "4", "24000", "18000", "Ход №  1"}));
+        game.window->textBox("txt1")->setText(QStringLiteral("999999"));  // the game never reads it back
+        game.throwDice(1, 2, 5, 4);
+        QCOMPARE(game.boxes7(), (QStringList{"1", "2", "5", "4", "33000", "45000", "Ход №  2"}));
+
+        game.registerAs(QStringLiteral("Другой"));
+        game.throwDice(1, 1, 1, 1);
+        QCOMPARE(nameLabel->text(), QStringLiteral("Другой"));
+        QCOMPARE(game.text("Text"), QStringLiteral("Ход №  3"));
+        QVERIFY(game.scriptUsedUp());
+    }
+
+    // The player is checked first and wins before the computer's row and
+    // the throw number are written.
+    void anAccountPassingAMillionEndsTheGame_data()
+    {
+        QTest::addColumn<int>("playerDie");
+        QTest::addColumn<int>("computerDie");
+        QTest::addColumn<ShownBox>("box");
+        QTest::addColumn<QStringList>("behindBox");
+        QTest::addRow("player") << 5 << 1 << playerWins
+                                << QStringList{"5", "5", "1", "1", "1020000", "198000", "Ход №  33"};
+        QTest::addRow("computer") << 1 << 5 << computerWins
+                                  << QStringList{"1", "1", "5", "5", "204000", "1020000", "Ход №  34"};
+        QTest::addRow("both, the player's only") << 5 << 5 << playerWins
+                                                 << QStringList{"5", "5", "5", "5", "1020000", "990000", "Ход №  33"};
+    }
+
+    void anAccountPassingAMillionEndsTheGame()
+    {
+        QFETCH(int, playerDie);
+        QFETCH(int, computerDie);
+        QFETCH(ShownBox, box);
+        QFETCH(QStringList, behindBox);
+        Brannock game;
+        game.registerAs(QStringLiteral("Иван"));
+        game.throwDice(playerDie, playerDie, computerDie, computerDie, 33);
+        QCOMPARE(game.boxes.takeShown().size(), 1);  // the input box only
+
+        game.boxes.answer(Answer::Ok);
+        game.throwDice(playerDie, playerDie, computerDie, computerDie);
+        QCOMPARE(game.boxes.takeShown(), QList<ShownBox>{box});
+        QCOMPARE(game.watched.seen.last(), behindBox);
+        QCOMPARE(game.boxes7(), cleared);
+
+        game.throwDice(2, 1, 1, 3);
+        QCOMPARE(game.boxes7(), (QStringList{"2", "1", "1", "3", "9000", "12000", "Ход №  0"}));
+        QCOMPARE(game.window->label("Lbln")->text(), QStringLiteral("Иван"));
+        QVERIFY(game.scriptUsedUp());
+    }
+
+    // Later games start numbering at 0 and so last one throw longer.
+    void gameOverWhenTheThrowsRunOut_data()
+    {
+        QTest::addColumn<bool>("laterGame");
+        QTest::addColumn<int>("throws");
+        QTest::addRow("first game") << false << 50;
+        QTest::addRow("later game") << true << 51;
+    }
+
+    void gameOverWhenTheThrowsRunOut()
+    {
+        QFETCH(bool, laterGame);
+        QFETCH(int, throws);
+        Brannock game;
+        game.registerAs(QString());
+        if (laterGame)
+            game.loseAGame();
+        game.throwDice(1, 2, 2, 1, throws - 1);
+        QCOMPARE(game.text("Text"), QStringLiteral("Ход №  49"));
+        game.boxes.answer(Answer::Ok);
+        game.throwDice(1, 2, 2, 1);
+        QCOMPARE(game.boxes.takeShown().last(), gameOver);
+        QCOMPARE(game.watched.seen.last(),
+                 QStringList({"1", "2", "2", "1", QString::number(throws * 9000), QString::number(throws * 9000),
+                              "Ход №  50"}));
+        QCOMPARE(game.boxes7(), cleared);
+        QVERIFY(game.scriptUsedUp());
+    }
+
+    void runningOutOutranksTheComputersMillion()
+    {
+        Brannock game;
+        game.registerAs(QString());
+        game.throwDice(1, 1, 3, 4, 47);  // 987000
+        game.throwDice(1, 1, 1, 1, 2);   // 999000
+        game.boxes.answer(Answer::Ok);
+        game.throwDice(1, 1, 5, 5);
+        QCOMPARE(game.boxes.takeShown().last(), gameOver);
+        QCOMPARE(game.watched.seen.last().at(5), QStringLiteral("1029000"));
+        QVERIFY(game.scriptUsedUp());
+    }
+
+    void introduction_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addRow("yes plays on") << Answer::Yes;
+        QTest::addRow("no ends") << Answer::No;
+    }
+
+    void introduction()
+    {
+        QFETCH(int, answer);
+        Brannock game;
+        game.registerAs(QString());
+        game.throwDice(2, 2, 3, 3);
+        const QStringList before = game.boxes7();
+        game.boxes.answer(answer);
+        game.click("cmd2");
+        QCOMPARE(game.boxes.takeShown().last(),
+                 (ShownBox{QStringLiteral(" Вас приветствует игра Brannock. Если вам не терпится выиграть миллион "
+                                          "тогда вперёд не забудьте только зарегистрироваться. Вы готовы сыграть в Ordwyn?"),
+                           Style::Question | Style::YesNo, QStringLiteral("Конец регистрации")}));
+        QCOMPARE(game.runtime.hasEnded(), answer == Answer::No);
+        QCOMPARE(game.window->isVisible(), answer == Answer::Yes);
+        QCOMPARE(game.boxes7(), before);
+        if (answer == Answer::Yes) {
+            game.throwDice(1, 1, 1, 1);
+            QCOMPARE(game.text("Text"), QStringLiteral("Ход №  2"));
+        }
+        QVERIFY(game.scriptUsedUp());
+    }
+};
+
+QTEST_MAIN(TestBrannock)
+#include "tst_brannock.moc"

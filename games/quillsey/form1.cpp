@@ -1,0 +1,120 @@
+#include "form1.h"
+#include "numbertext.h"
+
+#include <QPushButton>
+#include <array>
+#include <cstdint>
+
+namespace quillsey {
+
+using namespace shell;
+
+namespace {
+
+const Color yellow = rgb(0xFFFF00);
+
+const FormSpec description = {
+    .name = "Form1",
+    .caption = "Quillsey",
+    .clientWidth = 6420,
+    .clientHeight = 5040,
+    .backColor = yellow,
+    .picture = ":/quillsey/snail.gif",
+    .controls = {
+        textBox("txt1", {1200, 120, 1095, 615}).tab(0),
+        textBox("txt2", {2520, 120, 1095, 615}).tab(1),
+        textBox("txt3", {3840, 120, 1095, 615}).tab(2),
+        textBox("txt4", {2280, 960, 1575, 495}).tab(3),
+        button("cmd1", "Пуск1", {1320, 1440, 975, 375}).tab(4),
+        button("cmd2", "Пуск2", {2520, 1440, 1095, 375}).tab(5),
+        button("cmd3", "Пуск3", {3840, 1440, 1095, 375}).tab(6),
+        button("cmd4", "Сумма", {2640, 2880, 1335, 375}).tab(7),
+        textBox("txt5", {1920, 2040, 2535, 735}).tab(8),
+        // The first letter is the Cyrillic capital Ie; players have always seen it so.
+        button("cmd5", "\u0415xit", {5280, 4440, 975, 495}).tab(9),
+        button("cmd6", "Счет", {600, 3600, 1095, 375}).tab(10),
+        textBox("txt6", {2040, 3600, 2295, 615}).tab(11),
+        button("cmd7", "Общий результат", {2640, 4440, 1335, 495}).tab(12),
+        button("cmd8", "Правила игры", {5040, 960, 1335, 495}).tab(13),
+        label("Label1", "Ставка", {2760, 720, 735, 615}).back(yellow).tab(14),
+        label("Label2", "Очки", {2880, 1800, 615, 375}).back(yellow).tab(15),
+        label("Label3", "Ваши деньги", {2640, 3360, 1695, 375}).back(yellow).tab(16),
+    },
+};
+
+const Value fieldRange = Value::single(1000);
+const Value roublesPerPoint = Value::integer(3);
+const Value million = Value::longInteger(1000000);
+
+} // namespace
+
+Form1::Form1(Runtime& runtime)
+    : Form(runtime, description)
+    , txt1(textBox("txt1"))
+    , txt2(textBox("txt2"))
+    , txt3(textBox("txt3"))
+    , txt4(textBox("txt4"))
+    , txt5(textBox("txt5"))
+    , txt6(textBox("txt6"))
+{
+    onClick(button("cmd1"), &Form1::cmd1_Click);
+    onClick(button("cmd2"), &Form1::cmd2_Click);
+    onClick(button("cmd3"), &Form1::cmd3_Click);
+    onClick(button("cmd4"), &Form1::cmd4_Click);
+    onClick(button("cmd6"), &Form1::cmd6_Click);
+    onClick(button("cmd7"), &Form1::cmd7_Click);
+    onClick(button("cmd8"), &Form1::cmd8_Click);
+    onClick(button("cmd5"), &Form1::cmd5_Click);
+}
+
+void Form1::cmd1_Click() { launch(txt1); }
+void Form1::cmd2_Click() { launch(txt2); }
+void Form1::cmd3_Click() { launch(txt3); }
+
+// Each pass starts the buffer afresh, so only the last of the three draws
+// shows. The unseen two still count: every start replays one sequence, and
+// skipping them would change every later field.
+void Form1::launch(QLineEdit* field)
+{
+    std::array<Value, 3> draws;
+    Value buffer;
+    for (std::uint8_t slot = 0; slot < draws.size(); ++slot) {
+        buffer = Value::text(QStringLiteral(" "));
+        draws[slot] = roundDown(rnd() * fieldRange);
+        buffer = buffer + Value::text(signPaddedText(draws[slot]));
+        buffer = buffer + Value::text(QStringLiteral("   "));
+    }
+    field->setText(plainText(buffer));
+}
+
+// The fields forgive anything typed into them (it counts as 0); the stake
+// must be a number.
+void Form1::cmd4_Click()
+{
+    const Value sum = Value::real(readLeadingNumber(txt1->text()))
+        + Value::real(readLeadingNumber(txt2->text()))
+        + Value::real(readLeadingNumber(txt3->text()));
+    const Value stake = Value::real(parseDouble(txt4->text()));
+    txt5->setText(plainText(stake * sum));
+}
+
+void Form1::cmd6_Click()
+{
+    const Value points = Value::real(parseDouble(txt5->text()));
+    txt6->setText(plainText(points * roublesPerPoint));
+}
+
+void Form1::cmd7_Click()
+{
+    const Value money = Value::real(parseDouble(txt6->text()));
+    if (money > million)
+        msgBox(QStringLiteral("Вы миллионер!!!"));
+    else
+        msgBox(QStringLiteral("Не растраивайтесь, Вам еще повезет.Попробуйте снова."));
+}
+
+void Form1::cmd8_Click() { rules.show(runtime()); }
+
+void Form1::cmd5_Click() { end(); }
+
+} // namespace quillsey

@@ -1,0 +1,275 @@
+#include "form1.h"
+#include "gameharness.h"
+
+#include <QLabel>
+#include <QTest>
+
+using namespace shell;
+using quillsey::Form1;
+
+namespace {
+
+const QString title = QStringLiteral("Quillsey");
+const QString millionaire = QStringLiteral("Вы миллионер!!!");
+const QString consolation = QStringLiteral("Не растраивайтесь, Вам еще повезет.Попробуйте снова.");
+const QStringList boxNames = {"txt1", "txt2", "txt3", "txt4", "txt5", "txt6"};
+
+struct Quillsey : GameHarness<Form1> {
+    Quillsey() : GameHarness(title) {}
+
+    void launch(const QString& button, int first, int second, int third)
+    {
+        for (int draw : {first, second, third})
+            random.pushWhole(draw, 1000);
+        click(button);
+    }
+
+    void fill(const QStringList& texts)
+    {
+        for (qsizetype i = 0; i < texts.size(); ++i)
+            window->textBox(boxNames[i])->setText(texts[i]);
+    }
+
+    QStringList texts() const
+    {
+        QStringList all;
+        for (const QString& name : boxNames)
+            all << text(name);
+        return all;
+    }
+};
+
+QList<QWidget*> openRulesWindows()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QList<QWidget*> open;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String("frm2") && window->isVisible())
+            open << window;
+    }
+    return open;
+}
+
+QStringList rulesTexts(QWidget* rules)
+{
+    QStringList all;
+    for (const char* name : {"L1", "l2", "l3", "l4", "l5"})
+        all << rules->findChild<QLabel*>(QLatin1String(name))->text();
+    return all;
+}
+
+} // namespace
+
+class TestQuillsey : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startsEmptyWithBoxesOverLabels()
+    {
+        Quillsey game;
+        QCOMPARE(game.window->windowTitle(), title);
+        QCOMPARE(game.window->size(), QSize(428, 336));
+        QCOMPARE(game.texts(), QStringList(6));
+        QCOMPARE(game.window->tabOrder().first(), game.window->textBox("txt1"));
+        QCOMPARE(game.text("cmd5").front(), QChar(0x0415));
+        // Each label's caption shows above the box that covers its lower part.
+        QCOMPARE(game.window->childAt(200, 55), game.window->label("Label1"));
+        QCOMPARE(game.window->childAt(200, 80), game.window->textBox("txt4"));
+        QCOMPARE(game.window->childAt(200, 125), game.window->label("Label2"));
+        QCOMPARE(game.window->childAt(200, 140), game.window->textBox("txt5"));
+        QCOMPARE(game.window->childAt(200, 235), game.window->label("Label3"));
+        QCOMPARE(game.window->childAt(200, 245), game.window->textBox("txt6"));
+    }
+
+    void launchShowsTheThirdOfThreeDraws_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("box");
+        QTest::addColumn<int>("third");
+        QTest::addColumn<QString>("shown");
+        QTest::addRow("Пуск1") << "cmd1" << 0 << 512 << "  512   ";
+        QTest::addRow("Пуск2, one digit") << "cmd2" << 1 << 7 << "  7   ";
+        QTest::addRow("Пуск3, zero") << "cmd3" << 2 << 0 << "  0   ";
+        QTest::addRow("largest") << "cmd1" << 0 << 999 << "  999   ";
+    }
+
+    void launchShowsTheThirdOfThreeDraws()
+    {
+        QFETCH(QString, button);
+        QFETCH(int, box);
+        QFETCH(int, third);
+        QFETCH(QString, shown);
+        Quillsey game;
+        const QStringList before(6, QStringLiteral("x"));
+        game.fill(before);
+        game.launch(button, 998, 1, third);
+        QStringList expected = before;
+        expected[box] = shown;
+        QCOMPARE(game.texts(), expected);
+        QVERIFY(game.scriptUsedUp());
+
+        game.launch(button, 3, 4, 42);
+        QCOMPARE(game.text(boxNames[box]), QStringLiteral("  42   "));
+        QVERIFY(game.scriptUsedUp());
+    }
+
+    void pointsMoneyAndMillion_data()
+    {
+        QTest::addColumn<QStringList>("fields");
+        QTest::addColumn<QString>("stake");
+        QTest::addColumn<QString>("points");
+        QTest::addColumn<QString>("money");
+        QTest::addColumn<QString>("verdict");
+        const QStringList nines = {"  999   ", "  999   ", "  999   "};
+        QTest::addRow("500 600 700 at 250") << QStringList{"  500   ", "  600   ", "  700   "} << "250"
+                                            << "450000" << "1350000" << millionaire;
+        QTest::addRow("400 500 600 at 200") << QStringList{"  400   ", "  500   ", "  600   "} << "200"
+                                            << "300000" << "900000" << consolation;
+        QTest::addRow("empty fields") << QStringList{"", "", ""} << "200" << "0" << "0" << consolation;
+        QTest::addRow("fractional stake")
+            << QStringList{"  1   ", "", ""} << "0.1" << "0.1" << "0.3" << consolation;
+        QTest::addRow("stake 1000") << nines << "1000" << "2997000" << "8991000" << millionaire;
+        QTest::addRow("huge stake") << nines << "1E+300" << "2.997E+303" << "8.991E+303" << millionaire;
+        QTest::addRow("negative stake") << nines << " -200 " << "-599400" << "-1798200" << consolation;
+        QTest::addRow("typed fields read leniently")
+            << QStringList{"12 рублей", "abc", " -2.5e1"} << "10" << "-130" << "-390" << consolation;
+    }
+
+    void pointsMoneyAndMillion()
+    {
+        QFETCH(QStringList, fields);
+        QFETCH(QString, stake);
+        QFETCH(QString, points);
+        QFETCH(QString, money);
+        QFETCH(QString, verdict);
+        Quillsey game;
+        game.fill(fields + QStringList{stake});
+        game.click("cmd4");
+        game.click("cmd6");
+        game.boxes.answer(Answer::Ok);
+        game.click("cmd7");
+        QCOMPARE(game.texts(), (fields + QStringList{stake, points, money}));
+        QCOMPARE(game.boxes.takeShown(), (QList<ShownBox>{{verdict, Style::Ok, title}}));
+    }
+
+    void millionItselfIsNoMillion_data()
+    {
+        QTest::addColumn<QString>("money");
+        QTest::addColumn<QString>("verdict");
+        QTest::addRow("1000000") << "1000000" << consolation;
+        QTest::addRow("1000001") << "1000001" << millionaire;
+        QTest::addRow("a kopeck over, in blanks") << " 1000000.01 " << millionaire;
+        QTest::addRow("exponent form") << "1E+07" << millionaire;
+    }
+
+    void millionItselfIsNoMillion()
+    {
+        QFETCH(QString, money);
+        QFETCH(QString, verdict);
+        Quillsey game;
+        game.fill({"", "", "", "", "", money});
+        game.boxes.answer(Answer::Ok);
+        game.click("cmd7");
+        QCOMPARE(game.boxes.takeShown(), (QList<ShownBox>{{verdict, Style::Ok, title}}));
+        QCOMPARE(game.text("txt6"), money);
+    }
+
+    void playThroughUsesWhatTheBoxesHold()
+    {
+        Quillsey game;
+        game.launch("cmd1", 1, 2, 500);
+        game.launch("cmd2", 3, 4, 600);
+        game.launch("cmd3", 5, 6, 700);
+        QTest::keyClicks(game.window->textBox("txt4"), QStringLiteral("250"));
+        game.click("cmd4");
+        game.click("cmd6");
+        game.boxes.answer(Answer::Ok);
+        game.click("cmd7");
+        QCOMPARE(game.boxes.takeShown().first().prompt, millionaire);
+
+        // A new launch leaves the points and money as they were.
+        game.launch("cmd1", 7, 8, 9);
+        QCOMPARE(game.texts(), (QStringList{"  9   ", "  600   ", "  700   ", "250", "450000", "1350000"}));
+        QVERIFY(game.scriptUsedUp());
+    }
+
+    void faultsShowTheErrorAndLoseNothing_data()
+    {
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<ErrorCode>("error");
+        const ErrorCode mismatch = ErrorCode::TypeMismatch;
+        const ErrorCode overflow = ErrorCode::Overflow;
+        const QStringList f = {"  500   ", "  600   ", "  700   "};
+        QTest::addRow("Сумма, no stake") << f + QStringList{"", "", ""} << "cmd4" << mismatch;
+        QTest::addRow("Сумма, stake in words") << f + QStringList{"двести", "", ""} << "cmd4" << mismatch;
+        QTest::addRow("Сумма, stake with letters") << f + QStringList{"200р", "", ""} << "cmd4" << mismatch;
+        QTest::addRow("Счет before Сумма") << f + QStringList{"250", "", ""} << "cmd6" << mismatch;
+        QTest::addRow("result before Счет") << f + QStringList{"250", "450000", ""} << "cmd7" << mismatch;
+        QTest::addRow("points beyond a double") << f + QStringList{"1E+306", "", "x"} << "cmd4" << overflow;
+        QTest::addRow("stake beyond a double") << f + QStringList{"1E+400", "1", ""} << "cmd4" << overflow;
+        QTest::addRow("field beyond a double")
+            << QStringList{"1E+400", "", "", "200", "", ""} << "cmd4" << overflow;
+        QTest::addRow("money beyond a double") << f + QStringList{"250", "1E+308", "7"} << "cmd6" << overflow;
+    }
+
+    void faultsShowTheErrorAndLoseNothing()
+    {
+        QFETCH(QStringList, texts);
+        QFETCH(QString, button);
+        QFETCH(ErrorCode, error);
+        Quillsey game;
+        game.fill(texts);
+        game.boxes.answer(Answer::Ok);
+        game.click(button);
+        const ShownBox errorBox{errorMessage(error), Style::Critical, title};
+        QCOMPARE(game.boxes.takeShown(), QList<ShownBox>{errorBox});
+        QCOMPARE(game.texts(), texts);
+        QVERIFY(!game.runtime.hasEnded());
+        QVERIFY(game.window->isVisible());
+    }
+
+    void rulesWindowIsOneAndReloads()
+    {
+        const QStringList rules = {
+            "Для того, чтобы выиграть миллион, вам нужно назначить ставку(от 200 до 250 рублей)",
+            "и запустить поочереди три поля. Нажав на кнопку сумма, вы получите общее количество очков.",
+            "При нажатии на кнопку счет число ваших очков переводится в деньги(1 очко-3 рубля).",
+            "Если вы нажмете кнопку результат, вы узнаете, стали ли вы миллионером.",
+            "Для выхода из игры нажмите Exit",
+        };
+        Quillsey game;
+        game.click("cmd8");
+        game.click("cmd8");
+        QList<QWidget*> open = openRulesWindows();
+        QCOMPARE(open.size(), 1);
+        QCOMPARE(open.first()->windowTitle(), QStringLiteral("Правила игры"));
+        QCOMPARE(open.first()->size(), QSize(492, 256));
+        QCOMPARE(rulesTexts(open.first()), rules);
+
+        game.launch("cmd2", 0, 0, 15);
+        QCOMPARE(game.text("txt2"), QStringLiteral("  15   "));
+
+        open.first()->close();
+        QCOMPARE(openRulesWindows().size(), 0);
+        game.click("cmd8");
+        open = openRulesWindows();
+        QCOMPARE(open.size(), 1);
+        QCOMPARE(rulesTexts(open.first()), rules);
+        open.first()->close();
+    }
+
+    void exitClosesBothWindows()
+    {
+        Quillsey game;
+        game.click("cmd8");
+        game.click("cmd5");
+        QVERIFY(game.runtime.hasEnded());
+        QVERIFY(!game.window->isVisible());
+        QCOMPARE(openRulesWindows().size(), 0);
+        QCOMPARE(game.boxes.takeShown(), QList<ShownBox>());
+    }
+};
+
+QTEST_MAIN(TestQuillsey)
+#include "tst_quillsey.moc"

@@ -1,0 +1,356 @@
+#include "frm1.h"
+#include "gameharness.h"
+
+#include <QApplication>
+#include <QTest>
+
+using namespace shell;
+using marrowby::Frm2;
+using marrowby::frm1;
+using marrowby::frm3;
+
+Q_DECLARE_METATYPE(shell::ShownBox)
+
+namespace {
+
+const QStringList boxNames = {"txt1", "txt2", "txt3", "txt4", "txt5"};
+const ShownBox player1Reminder{QStringLiteral("Сейчас ход Игрока № 1"), Style::Ok, QStringLiteral("Marrowby")};
+const ShownBox player2Reminder{QStringLiteral("Сейчас ход Игрока № 2"), Style::Ok, QStringLiteral("Marrowby")};
+
+template <typename Window>
+QList<Window*> openWindows()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QList<Window*> found;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* window = qobject_cast<Window*>(widget); window && window->isVisible())
+            found.append(window);
+    }
+    return found;
+}
+
+struct Marrowby : GameHarness<frm1> {
+    Marrowby() : GameHarness(QStringLiteral("Marrowby")) {}
+
+    void move(int player, int die1, int die2)
+    {
+        random.pushWhole(die1 - 1, 5);
+        random.pushWhole(die2 - 1, 5);
+        click(player == 1 ? "cmd1" : "cmd2");
+    }
+
+    // Alternating moves, `opener` first, until player 2 has made `moves2` moves.
+    void play(int opener, int moves2, int die1, int die2)
+    {
+        if (opener == 2)
+            move(2, die1, die2);
+        for (int made = opener == 2 ? 1 : 0; made < moves2; ++made) {
+            move(1, die1, die2);
+            move(2, die1, die2);
+        }
+    }
+
+    QStringList texts() const
+    {
+        QStringList all;
+        for (const QString& name : boxNames)
+            all.append(text(name));
+        return all;
+    }
+};
+
+// Records the first die and player 2's score as the warning window appears.
+struct ShowWatcher : QObject {
+    QPointer<frm1> game;
+    QStringList seen;
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && qobject_cast<Frm2*>(watched))
+            seen = {game->textBox("txt1")->text(), game->textBox("txt5")->text()};
+        return false;
+    }
+};
+
+} // namespace
+
+class TestMarrowby : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup()
+    {
+        qDeleteAll(openWindows<Form>());
+    }
+
+    void startsEmptyAtItsPlace()
+    {
+        Marrowby game;
+        QCOMPARE(game.window->windowTitle(), QStringLiteral("Marrowby"));
+        QCOMPARE(game.window->geometry(), QRect(313, 84, 454, 364));
+        QStringList order;
+        for (QWidget* widget : game.window->tabOrder())
+            order.append(widget->objectName());
+        QCOMPARE(order, QStringList({"cmd1", "txt1", "txt2", "txt3", "txt4", "cmd2", "txt5", "cmd3", "cmd4", "cmd5"}));
+        QCOMPARE(game.texts(), QStringList(5));
+        QCOMPARE(game.text("lbl2", 1), QStringLiteral("Кость №2"));
+        QCOMPARE(game.text("lbl5", 1), QStringLiteral("Счет"));
+    }
+
+    void labelsShowThePicture()
+    {
+        Marrowby game;
+        const QImage shot = game.window->grab().toImage();
+        const QImage picture(QStringLiteral(":/marrowby/dice.bmp"));
+        for (QWidget* label : {game.window->control("lbl3"), game.window->control("lbl4", 0)}) {
+            const QPoint corner = label->geometry().bottomRight() - QPoint(2, 2);
+            QCOMPARE(shot.pixel(corner), picture.pixel(corner));
+        }
+    }
+
+    void picturesAreBundled_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QSize>("size");
+        QTest::addRow("dice") << ":/marrowby/dice.bmp" << QSize(605, 381);
+        QTest::addRow("rules") << ":/marrowby/rules.jpg" << QSize(497, 361);
+        QTest::addRow("warning") << ":/marrowby/warning.jpg" << QSize(534, 269);
+    }
+
+    void picturesAreBundled()
+    {
+        QFETCH(QString, path);
+        QFETCH(QSize, size);
+        QCOMPARE(QImage(path).size(), size);
+    }
+
+    void eitherPlayerOpens_data()
+    {
+        QTest::addColumn<int>("player");
+        QTest::addColumn<int>("die1");
+        QTest::addColumn<int>("die2");
+        QTest::addColumn<QString>("prize");
+        QTest::addRow("player 1, lowest") << 1 << 1 << 1 << "23997";
+        QTest::addRow("player 2, highest") << 2 << 5 << 5 << "39989";
+        QTest::addRow("player 1, mixed") << 1 << 4 << 2 << "31993";
+    }
+
+    void eitherPlayerOpens()
+    {
+        QFETCH(int, player);
+        QFETCH(int, die1);
+        QFETCH(int, die2);
+        QFETCH(QString, prize);
+        Marrowby game;
+        game.move(player, die1, die2);
+        const QString digit1 = QString::number(die1), digit2 = QString::number(die2);
+        QCOMPARE(game.texts(), player == 1 ? QStringList({digit1, digit2, prize, prize, ""})
+                                           : QStringList({digit1, digit2, prize, "", prize}));
+        game.move(3 - player, 1, 1);
+        QCOMPARE(game.text(player == 1 ? "txt5" : "txt4"), QStringLiteral("23997"));
+        QVERIFY(game.scriptUsedUp());
+    }
+
+    void clickOutOfTurnOnlyReminds_data()
+    {
+        QTest::addColumn<int>("player");
+        QTest::addColumn<ShownBox>("reminder");
+        QTest::addRow("player 1 twice") << 1 << player2Reminder;
+        QTest::addRow("player 2 twice") << 2 << player1Reminder;
+    }
+
+    void clickOutOfTurnOnlyReminds()
+    {
+        QFETCH(int, player);
+        QFETCH(ShownBox, reminder);
+        Marrowby game;
+        game.move(player, 2, 3);
+        const QStringList before = game.texts();
+        game.boxes.answer(Answer::Ok);
+        game.click(player == 1 ? "cmd1" : "cmd2");
+        QCOMPARE(game.boxes.takeShown(), QList<ShownBox>{reminder});
+        QCOMPARE(game.texts(), before);
+        game.move(3 - player, 1, 1);
+        QCOMPARE(game.text("txt3"), QStringLiteral("23997"));
+        QVERIFY(game.scriptUsedUp());
+    }
+
+    void wholeGame_data()
+    {
+        QTest::addColumn<int>("opener");
+        QTest::addColumn<int>("die1");
+        QTest::addColumn<int>("die2");
+        QTest::addColumn<QList<int>>("player2Dice");
+        QTest::addColumn<QString>("result");
+        QTest::addRow("player 1 opens and wins")
+            << 1 << 5 << 5 << QList<int>{1, 1} << QStringLiteral("Первый игрок выиграл со счётом  399800 !");
+        QTest::addRow("player 1 opens, player 2 wins")
+            << 1 << 1 << 1 << QList<int>{2, 1} << QStringLiteral("Второй игрок выиграл со счётом  49975 !");
+        // Same dice: player 2's extra move decides.
+        QTest::addRow("player 2 opens and wins")
+            << 2 << 2 << 2 << QList<int>{2, 2} << QStringLiteral("Второй игрок выиграл со счётом  27995 !");
+        QTest::addRow("player 2 opens, player 1 wins")
+            << 2 << 3 << 3 << QList<int>{1, 2} << QStringLiteral("Первый игрок выиграл со счётом  117932 !");
+        QTest::addRow("draw") << 1 << 2 << 3 << QList<int>{4, 1} << QStringLiteral("НИЧЬЯ!!!!!");
+    }
+
+    // Player 1 throws die1/die2 every move, player 2 his own pair.
+    void wholeGame()
+    {
+        QFETCH(int, opener);
+        QFETCH(int, die1);
+        QFETCH(int, die2);
+        QFETCH(QList<int>, player2Dice);
+        QFETCH(QString, result);
+        Marrowby game;
+        if (opener == 2)
+            game.move(2, player2Dice[0], player2Dice[1]);
+        for (int moves2 = opener == 2 ? 1 : 0; moves2 < 24; ++moves2) {
+            QCOMPARE(openWindows<Frm2>().size(), 0);
+            game.move(1, die1, die2);
+            game.move(2, player2Dice[0], player2Dice[1]);
+        }
+        QCOMPARE(openWindows<Frm2>().size(), 1);
+        QCOMPARE(game.boxes.takeShown(), QList<ShownBox>());
+
+        game.move(1, die1, die2);
+        game.boxes.answer(Answer::Ok);
+        game.move(2, player2Dice[0], player2Dice[1]);
+        QCOMPARE(game.boxes.takeShown(), (QList<ShownBox>{{result, Style::Exclamation, QStringLiteral("Конец игры")}}));
+        QCOMPARE(game.texts(), QStringList(5));
+
+        game.boxes.answer(Answer::Ok);
+        game.click("cmd2");
+        QCOMPARE(game.boxes.takeShown(), QList<ShownBox>{player1Reminder});
+        game.move(1, 1, 1);
+        QCOMPARE(game.text("txt4"), QStringLiteral("23997"));
+        QVERIFY(game.scriptUsedUp());
+    }
+
+    void warningComesBeforeTheDiceEveryGame()
+    {
+        Marrowby game;
+        ShowWatcher watcher;
+        watcher.game = game.window;
+        qApp->installEventFilter(&watcher);
+        game.play(1, 23, 1, 1);
+        game.move(1, 1, 1);
+        game.move(2, 5, 5);
+        qApp->removeEventFilter(&watcher);
+        QCOMPARE(watcher.seen, QStringList({"1", "551931"}));  // 23 × 23997
+        QCOMPARE(game.text("txt1"), QStringLiteral("5"));
+
+        game.boxes.answer(Answer::Ok);
+        game.play(1, 1, 1, 1);
+
+        // Still open from the last game: it stays the one window.
+        game.play(1, 24, 1, 1);
+        QCOMPARE(openWindows<Frm2>().size(), 1);
+        game.boxes.answer(Answer::Ok);
+        game.play(1, 1, 1, 1);
+
+        // Closed by the player: the next game opens it again.
+        openWindows<Frm2>().first()->close();
+        QCOMPARE(openWindows<Frm2>().size(), 0);
+        game.play(1, 24, 1, 1);
+        QCOMPARE(openWindows<Frm2>().size(), 1);
+        QCOMPARE(openWindows<Frm2>().first()->geometry(), QRect(274, 144, 526, 264));
+        QVERIFY(game.scriptUsedUp());
+    }
+
+    void newGameKeepsTheTurn_data()
+    {
+        QTest::addColumn<int>("lastMover");
+        QTest::addColumn<ShownBox>("reminder");
+        QTest::addRow("player 1 moved last") << 1 << player2Reminder;
+        QTest::addRow("player 2 moved last") << 2 << player1Reminder;
+    }
+
+    void newGameKeepsTheTurn()
+    {
+        QFETCH(int, lastMover);
+        QFETCH(ShownBox, reminder);
+        Marrowby game;
+        game.play(1, 10, 3, 3);
+        if (lastMover == 1)
+            game.move(1, 3, 3);
+        game.click("cmd4");
+        QCOMPARE(game.texts(), QStringList(5));
+        game.boxes.answer(Answer::Ok);
+        game.click(lastMover == 1 ? "cmd1" : "cmd2");
+        QCOMPARE(game.boxes.takeShown(), QList<ShownBox>{reminder});
+
+        // Player 2's count starts again: no warning until the new game's 24th move.
+        game.play(3 - lastMover, 23, 1, 1);
+        QCOMPARE(openWindows<Frm2>().size(), 0);
+        QCOMPARE(game.text("txt5"), QStringLiteral("551931"));
+        QVERIFY(game.scriptUsedUp());
+    }
+
+    void rulesWindowIsSingle()
+    {
+        Marrowby game;
+        for (int i = 0; i < 3; ++i)
+            game.click("cmd3");
+        QCOMPARE(openWindows<frm3>().size(), 1);
+        frm3* rules = openWindows<frm3>().first();
+        QCOMPARE(rules->windowTitle(), QStringLiteral("Правила игры"));
+        QCOMPARE(rules->geometry(), QRect(23, 427, 491, 346));
+
+        game.move(1, 2, 2);  // the game goes on beside it
+        QCOMPARE(game.text("txt4"), QStringLiteral("27995"));
+        rules->close();
+        QCOMPARE(openWindows<frm3>().size(), 0);
+        game.click("cmd3");
+        QCOMPARE(openWindows<frm3>().size(), 1);
+    }
+
+    void exitAsksFirst_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addRow("no") << Answer::No;
+        QTest::addRow("yes") << Answer::Yes;
+    }
+
+    void exitAsksFirst()
+    {
+        QFETCH(int, answer);
+        Marrowby game;
+        game.move(1, 4, 4);
+        game.click("cmd3");
+        game.boxes.answer(answer);
+        game.click("cmd5");
+        QCOMPARE(game.boxes.takeShown(),
+                 (QList<ShownBox>{{QStringLiteral("Вы действительно хотите закончить игру?"), 36,
+                                   QStringLiteral("Выход из игры")}}));
+        const bool quits = answer == Answer::Yes;
+        QCOMPARE(game.runtime.hasEnded(), quits);
+        QCOMPARE(openWindows<Form>().size(), quits ? 0 : 2);
+        if (!quits) {
+            game.move(2, 1, 1);
+            QCOMPARE(game.texts(), QStringList({"1", "1", "23997", "35991", "23997"}));
+        }
+    }
+
+    void everyStartReplaysTheDice()
+    {
+        QStringList throws[2];
+        for (QStringList& seen : throws) {
+            RuntimeRandom random;
+            ScriptedDialogs boxes;
+            Runtime runtime(QStringLiteral("Marrowby"), random, boxes);
+            QPointer<frm1> window = openStartupForm<frm1>(runtime);
+            for (const char* name : {"cmd1", "cmd2", "cmd1"}) {
+                QTest::mouseClick(window->button(name), Qt::LeftButton);
+                seen << window->textBox("txt1")->text() << window->textBox("txt2")->text();
+            }
+            delete window.data();
+        }
+        QCOMPARE(throws[0], throws[1]);
+        for (const QString& die : throws[0])
+            QVERIFY2(QStringList({"1", "2", "3", "4", "5"}).contains(die), qPrintable(die));
+    }
+};
+
+QTEST_MAIN(TestMarrowby)
+#include "tst_marrowby.moc"

@@ -27,11 +27,15 @@ install_missing_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends $missing
 }
 
+# configure_build DIR [CMAKE OPTIONS...]: configures DIR once; later builds
+# only rebuild what changed.
 configure_build() {
-    if [ ! -f "$build_dir/build.ninja" ]; then
-        cmake -S "$root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    local dir=$1
+    shift
+    if [ ! -f "$dir/build.ninja" ]; then
+        cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
     fi
 }
 
 install_missing_packages
-configure_build
+configure_build "$build_dir"

@@ -9,7 +9,7 @@ using namespace shell;
 
 namespace {
 
-const FontSpec font = comic(14.25).bold();
+const FontSpec buttonFont = comic(14.25).bold();
 const Color brown = rgb(0xC04000);
 const Color peach = rgb(0xFFC080);
 
@@ -40,14 +40,14 @@ const FormSpec description = {
         peachBox("txt2", {3480, 480, 735, 1095}, 26.25).tab(2),
         brownLabel("lbl3", "Сумма", {1200, 1680, 1455, 735}, 18).tab(4),
         peachBox("txt3", {2400, 1680, 1695, 615}, 21.75).tab(3),
-        button("cmd1", "Игрок № 1", {840, 2400, 1815, 615}, font).tab(0),
-        button("cmd2", "Игрок № 2", {4080, 2400, 1815, 615}, font).tab(6),
+        button("cmd1", "Игрок № 1", {840, 2400, 1815, 615}, buttonFont).tab(0),
+        button("cmd2", "Игрок № 2", {4080, 2400, 1815, 615}, buttonFont).tab(6),
         brownLabel("lbl4", "Счет", {360, 3000, 975, 495}, 18).member(0).tab(13),
         brownLabel("lbl5", "Счет", {3360, 3000, 975, 495}, 18).member(1).tab(14),
         peachBox("txt4", {840, 3480, 1935, 495}, 18).tab(5),
         peachBox("txt5", {3840, 3480, 1935, 495}, 18).tab(7),
-        button("cmd3", "Правила игры", {600, 4200, 1455, 855}, font).tab(10),
-        button("cmd4", "Новая игра", {2520, 4200, 1455, 855}, font).tab(11),
+        button("cmd3", "Правила игры", {600, 4200, 1455, 855}, buttonFont).tab(10),
+        button("cmd4", "Новая игра", {2520, 4200, 1455, 855}, buttonFont).tab(11),
         button("cmd5", "Выход", {4440, 4200, 1455, 855}, comic(15.75).bold()).tab(12),
     },
 };

@@ -1,9 +1,24 @@
 #include "controls.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPainter>
 
 namespace shell {
+
+void CommandButton::setCaption(const QString& caption)
+{
+    const QFontMetrics metrics(font());
+    const int room = width() - 6;  // the frame and a little air
+    QStringList lines;
+    for (const QString& word : caption.split(QLatin1Char(' '))) {
+        if (!lines.isEmpty() && metrics.horizontalAdvance(lines.last() + QLatin1Char(' ') + word) <= room)
+            lines.last() += QLatin1Char(' ') + word;
+        else
+            lines.append(word);
+    }
+    setText(lines.join(QLatin1Char('\n')));
+}
 
 void CommandButton::keyPressEvent(QKeyEvent* event)
 {

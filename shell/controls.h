@@ -13,6 +13,10 @@ class CommandButton : public QPushButton {
 public:
     using QPushButton::QPushButton;
 
+    // Sets the caption, broken at blanks onto as many lines as the button's
+    // width needs, so a long caption on a narrow button stays readable.
+    void setCaption(const QString& caption);
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 };

@@ -173,6 +173,8 @@ QWidget* Form::makeControl(const ControlSpec& spec, QWidget* parent)
         widget->setGeometry(pixelRect(spec.rect));
         widget->setFont(fontFor(spec.font));
     }
+    if (auto* commandButton = qobject_cast<CommandButton*>(widget))
+        commandButton->setCaption(caption);
     if (!caption.isEmpty())
         widget->setAccessibleName(caption);
     applyColors(widget, spec);

@@ -63,22 +63,6 @@ const std::int16_t lastMove = 25;
 const std::int16_t warningMove = 24;
 const QString gameOver = QStringLiteral("Конец игры");
 
-// Captions too long for one line wrap at blanks, so "Правила игры" stays
-// readable on its narrow button.
-void wrapCaption(QPushButton* button)
-{
-    const QFontMetrics metrics(button->font());
-    const int room = button->width() - 6;
-    QStringList lines;
-    for (const QString& word : button->text().split(QLatin1Char(' '))) {
-        if (!lines.isEmpty() && metrics.horizontalAdvance(lines.last() + QLatin1Char(' ') + word) <= room)
-            lines.last() += QLatin1Char(' ') + word;
-        else
-            lines.append(word);
-    }
-    button->setText(lines.join(QLatin1Char('\n')));
-}
-
 } // namespace
 
 frm1::frm1(Runtime& runtime)
@@ -94,8 +78,6 @@ frm1::frm1(Runtime& runtime)
     onClick(button("cmd3"), &frm1::cmd3_Click);
     onClick(button("cmd4"), &frm1::cmd4_Click);
     onClick(button("cmd5"), &frm1::cmd5_Click);
-    for (const char* name : {"cmd1", "cmd2", "cmd3", "cmd4", "cmd5"})
-        wrapCaption(button(name));
 }
 
 // Both players share the dice, the sum and the three top boxes.

@@ -35,6 +35,7 @@ const FormSpec description = {
     .clientWidth = 9930,
     .clientHeight = 3915,
     .backColor = rgb(0xFFC080),
+    .icon = ":/brannock/brannock.ico",
     .position = Twips{2385, 345},
     .controls = {
         label("lbl1", "Player1", {480, 360, 1095, 495}, big).member(0).back(yellow).fore(blue).tab(2),

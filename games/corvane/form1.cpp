@@ -31,6 +31,7 @@ const FormSpec description = {
     .clientWidth = 6660,
     .clientHeight = 6105,
     .backColor = {},  // the system colours
+    .icon = ":/corvane/corvane.ico",
     .controls = {
         frame("Сколько", "Сколько ставим?", {240, 120, 2535, 4095}, normal).tab(0),
         frame("Frame2", "Счет", {3000, 1560, 3495, 2655}, normal).tab(1),

@@ -21,6 +21,7 @@ const FormSpec description = {
     .clientWidth = 7995,
     .clientHeight = 3615,
     .backColor = peach,
+    .icon = ":/pendlow/pendlow.ico",
     .border = Border::FixedSingle,
     .controls = {
         label("Lbl1", "ИГРОК", {1080, 480, 1455, 375}, boldItalic).back(peach).tab(3),

@@ -20,6 +20,7 @@ const FormSpec description = {
     .clientHeight = 5040,
     .backColor = yellow,
     .picture = ":/quillsey/snail.gif",
+    .icon = ":/quillsey/quillsey.ico",
     .controls = {
         textBox("txt1", {1200, 120, 1095, 615}).tab(0),
         textBox("txt2", {2520, 120, 1095, 615}).tab(1),

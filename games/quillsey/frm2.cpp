@@ -14,6 +14,7 @@ const FormSpec description = {
     .clientWidth = 7380,
     .clientHeight = 3840,
     .backColor = rgb(0xFFFF00),
+    .icon = ":/quillsey/quillsey.ico",
     .controls = {
         label("L1", "", {120, 240, 7095, 375}).transparent(),
         label("l2", "", {240, 720, 6975, 255}).transparent(),

@@ -1,0 +1,111 @@
+#include "qtdialogs.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+using namespace shell;
+
+namespace {
+
+using Keys = QList<int>;
+
+// Once the box is up, types these keys where the player's keyboard would
+// send them: to whatever has the focus in the box.
+void typeInBoxSoon(const Keys& keys, const QString& text = QString())
+{
+    QTimer::singleShot(0, [=] {
+        QWidget* box = QApplication::activeModalWidget();
+        QVERIFY(box);
+        QTRY_VERIFY(box->isAncestorOf(QApplication::focusWidget()));
+        // keyClicks() knows only ASCII; a Russian keyboard sends text with its keys.
+        for (QChar letter : text)
+            QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown, QString(letter), Qt::NoModifier);
+        for (int key : keys) {
+            QWidget* target = QApplication::focusWidget();
+            QVERIFY(target && box->isAncestorOf(target));
+            QTest::keyClick(target, Qt::Key(key));
+        }
+    });
+}
+
+// A box the keys did not close would hang the test; this closes it and fails.
+struct Watchdog {
+    Watchdog()
+    {
+        QTimer::singleShot(5000, &guard, [] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                box->close();
+                QFAIL("the keys left the box open");
+            }
+        });
+    }
+    QObject guard;
+};
+
+} // namespace
+
+class TestBoxKeys : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+
+    void messageBoxAnswersKeys_data()
+    {
+        QTest::addColumn<int>("style");
+        QTest::addColumn<Keys>("keys");
+        QTest::addColumn<int>("answer");
+        const int yesNo = Style::YesNo | Style::Question;
+        QTest::addRow("Yes/No: Enter gives the default Yes") << yesNo << Keys{Qt::Key_Return} << Answer::Yes;
+        QTest::addRow("Yes/No: keypad Enter") << yesNo << Keys{Qt::Key_Enter} << Answer::Yes;
+        QTest::addRow("Yes/No: Space presses Yes") << yesNo << Keys{Qt::Key_Space} << Answer::Yes;
+        QTest::addRow("Yes/No: Escape gives No") << yesNo << Keys{Qt::Key_Escape} << Answer::No;
+        QTest::addRow("Yes/No: Tab to No, Enter") << yesNo << Keys{Qt::Key_Tab, Qt::Key_Return} << Answer::No;
+        QTest::addRow("Yes/No: Tab to No, Space") << yesNo << Keys{Qt::Key_Tab, Qt::Key_Space} << Answer::No;
+        QTest::addRow("Yes/No: Right to No, Enter") << yesNo << Keys{Qt::Key_Right, Qt::Key_Return} << Answer::No;
+        QTest::addRow("Yes/No: Tab twice comes back to Yes")
+            << yesNo << Keys{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Return} << Answer::Yes;
+        QTest::addRow("OK: Enter") << int(Style::Exclamation) << Keys{Qt::Key_Return} << Answer::Ok;
+        QTest::addRow("OK: Escape") << int(Style::Ok) << Keys{Qt::Key_Escape} << Answer::Ok;
+        QTest::addRow("OK: Space") << int(Style::Information) << Keys{Qt::Key_Space} << Answer::Ok;
+    }
+
+    void messageBoxAnswersKeys()
+    {
+        QFETCH(int, style);
+        QFETCH(Keys, keys);
+        QFETCH(int, answer);
+        QtDialogs dialogs;
+        Watchdog watchdog;
+        typeInBoxSoon(keys);
+        QCOMPARE(dialogs.messageBox(QStringLiteral("Выйти?"), style, QStringLiteral("Выход")), answer);
+    }
+
+    void inputBoxAnswersKeys_data()
+    {
+        QTest::addColumn<Keys>("keys");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("result");
+        QTest::addRow("Enter takes the text") << Keys{Qt::Key_Return} << "Иван Петров" << "Иван Петров";
+        QTest::addRow("Escape cancels") << Keys{Qt::Key_Escape} << "Иван" << "";
+        QTest::addRow("Tab to OK, Space") << Keys{Qt::Key_Tab, Qt::Key_Space} << "Иван" << "Иван";
+        QTest::addRow("Enter on nothing typed") << Keys{Qt::Key_Return} << "" << "";
+    }
+
+    void inputBoxAnswersKeys()
+    {
+        QFETCH(Keys, keys);
+        QFETCH(QString, typed);
+        QFETCH(QString, result);
+        QtDialogs dialogs;
+        Watchdog watchdog;
+        typeInBoxSoon(keys, typed);
+        QCOMPARE(dialogs.inputBox(QStringLiteral("Введите ваше имя и фамилию:"), QStringLiteral("Регистрация")),
+                 result);
+    }
+};
+
+QTEST_MAIN(TestBoxKeys)
+#include "tst_boxkeys.moc"

@@ -1,0 +1,253 @@
+#include "frm1.h"
+#include "storm.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+#include <array>
+#include <numeric>
+
+using namespace shell;
+using marrowby::Frm2;
+using marrowby::frm1;
+using marrowby::frm3;
+
+namespace {
+
+const QStringList boxNames = {"txt1", "txt2", "txt3", "txt4", "txt5"};
+const QString program = QStringLiteral("Marrowby");
+const QString gameOver = QStringLiteral("Конец игры");
+constexpr int lastMove = 25;
+
+QtMessageHandler testLog = nullptr;
+
+// The offscreen platform cannot raise a window, and says so at every show
+// of a window already open.
+void withoutRaiseWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (!message.endsWith(QLatin1String("does not support raise()")))
+        testLog(type, context, message);
+}
+
+template <typename Window>
+int visibleWindows()
+{
+    int count = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (qobject_cast<Window*>(widget) && widget->isVisible())
+            ++count;
+    }
+    return count;
+}
+
+QStringList texts(const frm1& window)
+{
+    QStringList all;
+    for (const QString& name : boxNames)
+        all.append(window.textBox(name)->text());
+    return all;
+}
+
+// A die box holds one face, 1 to 5; 0 where it holds anything else.
+int face(const QString& text)
+{
+    return text.size() == 1 && text[0] >= u'1' && text[0] <= u'5' ? text.toInt() : 0;
+}
+
+// Two players clicking in any order: the storm follows whose turn it is,
+// each player's score as the sum of the prizes the window showed him, and
+// player 2's moves to the judgement.
+class MarrowbyStorm : public Storm<frm1> {
+public:
+    MarrowbyStorm() : Storm(program, 11) {}
+
+    // Each face about a fifth of all dice thrown.
+    void checkDiceAreFair() const
+    {
+        const long long thrown = std::accumulate(m_faces.begin(), m_faces.end(), 0LL);
+        QVERIFY2(thrown >= 1000, qPrintable(QString::number(thrown)));
+        for (long long seen : m_faces)
+            QVERIFY2(seen > thrown * 15 / 100 && seen < thrown * 25 / 100, qPrintable(QString::number(seen)));
+    }
+
+protected:
+    enum class Event { Move1, Move2, Rules, NewGame, Exit, Typed, Quiet };
+
+    void act(frm1& window) override
+    {
+        // The event loop runs now and then, as between a quick player's
+        // clicks: the windows get painted and the window system's events
+        // do not pile up.
+        if (input.chance(0.2))
+            QCoreApplication::processEvents();
+        m_written = texts(window);
+        const int roll = input.pick(1000);
+        if (roll < 350) {
+            press(window.button("cmd1"));
+            m_event = Event::Move1;
+        } else if (roll < 700) {
+            press(window.button("cmd2"));
+            m_event = Event::Move2;
+        } else if (roll < 850) {
+            const int box = input.pick(int(boxNames.size()));
+            input.typeInto(window.textBox(boxNames[box]), input.anyText(gameWords()));
+            m_texts[box] = window.textBox(boxNames[box])->text();
+            m_event = Event::Typed;
+        } else if (roll < 920) {
+            press(window.button("cmd3"));
+            m_event = Event::Rules;
+        } else if (roll < 995) {
+            closeSomeOtherWindow();
+            m_event = Event::Quiet;
+        } else if (roll < 997) {
+            press(window.button("cmd4"));
+            m_event = Event::NewGame;
+        } else if (roll < 999) {
+            press(window.button("cmd5"));
+            m_event = Event::Exit;
+        } else {
+            window.close();
+            m_event = Event::Quiet;
+        }
+    }
+
+    void check(frm1& window, const QList<ShownBox>& boxes) override
+    {
+        QVERIFY(visibleWindows<frm3>() <= 1);
+        QVERIFY(visibleWindows<Frm2>() <= 1);
+        switch (m_event) {
+        case Event::Move1:
+            move(1, boxes);
+            break;
+        case Event::Move2:
+            move(2, boxes);
+            break;
+        case Event::Rules:
+            QCOMPARE(boxes, QList<ShownBox>());
+            QCOMPARE(visibleWindows<frm3>(), 1);
+            break;
+        case Event::NewGame:
+            QCOMPARE(boxes, QList<ShownBox>());
+            newGame();
+            break;
+        case Event::Exit:
+            // Answered No, or the window would have gone.
+            QCOMPARE(boxes, (QList<ShownBox>{{QStringLiteral("Вы действительно хотите закончить игру?"),
+                                               Style::Question | Style::YesNo, QStringLiteral("Выход из игры")}}));
+            break;
+        case Event::Typed:
+        case Event::Quiet:
+            QCOMPARE(boxes, QList<ShownBox>());
+            break;
+        }
+        if (!QTest::currentTestFailed())
+            QCOMPARE(texts(window), m_texts);
+    }
+
+    // The last move's dice are cleared with the judgement, so the storm
+    // watches the boxes as the game writes them.
+    void restarted(frm1& window) override
+    {
+        newGame();
+        m_turn = 0;
+        for (int box = 0; box < int(boxNames.size()); ++box) {
+            QObject::connect(window.textBox(boxNames[box]), &QLineEdit::textChanged, &window,
+                             [this, box](const QString& text) {
+                                 if (!text.isEmpty())
+                                     m_written[box] = text;
+                             });
+        }
+    }
+
+private:
+    static QStringList gameWords()
+    {
+        return {"1", "5", "0", "6", "23997", "39989", "999725", "Игрок № 1", "Счет", "Сумма", "НИЧЬЯ!!!!!"};
+    }
+
+    // A click, or the keys that press a focused button.
+    void press(QPushButton* button)
+    {
+        if (input.chance(0.8)) {
+            input.click(button);
+            return;
+        }
+        button->setFocus();
+        QTest::keyClick(button, input.chance(0.5) ? Qt::Key_Space : Qt::Key_Return);
+    }
+
+    void move(int player, const QList<ShownBox>& boxes)
+    {
+        if (m_turn == player) {
+            const QString other = QString::number(3 - player);
+            QCOMPARE(boxes, (QList<ShownBox>{{QStringLiteral("Сейчас ход Игрока № ") + other, Style::Ok, program}}));
+            return;
+        }
+        const int die1 = face(m_written[0]);
+        const int die2 = face(m_written[1]);
+        QVERIFY2(die1 && die2, qPrintable(m_written.join('|')));
+        ++m_faces[die1 - 1];
+        ++m_faces[die2 - 1];
+        const long long prize = 1999LL * (die1 + die2) + 19999;
+        QCOMPARE(m_written[2], QString::number(prize));
+        long long& score = m_score[player - 1];
+        score += prize;
+        QCOMPARE(m_written[2 + player], QString::number(score));
+        m_turn = player;
+        if (player == 2 && ++m_moves2 == lastMove) {
+            QCOMPARE(boxes, QList<ShownBox>{judgement()});
+            newGame();
+            return;
+        }
+        QCOMPARE(boxes, QList<ShownBox>());
+        for (int box : {0, 1, 2, 2 + player})
+            m_texts[box] = m_written[box];
+        if (player == 2 && m_moves2 == lastMove - 1)
+            QCOMPARE(visibleWindows<Frm2>(), 1);
+    }
+
+    ShownBox judgement() const
+    {
+        const long long margin = m_score[1] - m_score[0];
+        const QString text = margin == 0 ? QStringLiteral("НИЧЬЯ!!!!!")
+            : (margin < 0 ? QStringLiteral("Первый") : QStringLiteral("Второй"))
+                + QStringLiteral(" игрок выиграл со счётом  %1 !").arg(std::llabs(margin));
+        return {text, Style::Exclamation, gameOver};
+    }
+
+    void newGame()
+    {
+        m_texts = QStringList(boxNames.size());
+        m_score = {0, 0};
+        m_moves2 = 0;
+    }
+
+    Event m_event = Event::Quiet;
+    int m_turn = 0;  // who moved last: 0 none yet
+    int m_moves2 = 0;
+    std::array<long long, 2> m_score{};
+    QStringList m_texts = QStringList(boxNames.size());
+    std::array<long long, 5> m_faces{};
+    // The last text each box showed during the event.
+    QStringList m_written = QStringList(boxNames.size());
+};
+
+} // namespace
+
+class TestStormMarrowby : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { testLog = qInstallMessageHandler(withoutRaiseWarnings); }
+
+    void storm()
+    {
+        MarrowbyStorm storm;
+        storm.run(stormEvents());
+        if (!QTest::currentTestFailed())
+            storm.checkDiceAreFair();
+    }
+};
+
+QTEST_MAIN(TestStormMarrowby)
+#include "tst_storm_marrowby.moc"

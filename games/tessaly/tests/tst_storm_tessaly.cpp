@@ -1,0 +1,192 @@
+#include "frm1.h"
+#include "numbertext.h"
+#include "storm.h"
+
+#include <QPushButton>
+#include <QTest>
+#include <array>
+
+using namespace shell;
+using tessaly::Frm1;
+
+namespace {
+
+const QString program = QStringLiteral("Tessaly");
+const QString heads = QStringLiteral("орел");
+const QString tails = QStringLiteral("решка");
+const QStringList boxNames = {"txt1", "txt2", "txt3", "txt4"};
+enum Box { Side, Account, Bet, Call };
+
+struct PlayButton {
+    const char* name;
+    QString side;
+};
+const std::array<PlayButton, 6> playButtons = {{
+    {"cmd2", heads}, {"cmd3", tails}, {"cmd4", tails}, {"cmd5", heads}, {"cmd6", heads}, {"cmd7", heads},
+}};
+
+// Bets at the edges of the doubled 16-bit range, and the sides as players
+// get them wrong.
+const QStringList gameWords = {
+    heads, tails, QStringLiteral("Орел"), QStringLiteral("орёл"), QStringLiteral("орел "), QStringLiteral("Решка"),
+    "16383", "16384", "-16384", "-16385", "32767", "-32768", "10", "-5", "2.5", "1E4",
+};
+
+QString padded(long long n) { return (n >= 0 ? QStringLiteral(" ") : QString()) + QString::number(n); }
+
+ShownBox errorBox(ErrorCode code) { return {errorMessage(code), Style::Critical, program}; }
+
+QStringList texts(const Frm1& window)
+{
+    QStringList all;
+    for (const QString& name : boxNames)
+        all.append(window.textBox(name)->text());
+    return all;
+}
+
+// Bets, calls and presses in any order: the storm keeps the account as the
+// running sum of the wins and losses it expects, with the bet that the last
+// readable text in the bet box gave, and checks it on the screen and in the
+// exit question after every event, whatever error boxes came between.
+class TessalyStorm : public Storm<Frm1> {
+public:
+    TessalyStorm() : Storm(program, 23) {}
+
+protected:
+    enum class Event { Play, Rules, Exit, Typed, Quiet };
+
+    void act(Frm1& window) override
+    {
+        // The event loop runs now and then, as between a quick player's
+        // clicks: the windows get painted and the window system's events
+        // do not pile up.
+        if (input.chance(0.2))
+            QCoreApplication::processEvents();
+        m_betErrors.clear();
+        const int roll = input.pick(1000);
+        if (roll < 500) {
+            const PlayButton& play = playButtons[input.pick(int(playButtons.size()))];
+            m_side = play.side;
+            m_call = window.textBox("txt4")->text();
+            press(window.button(play.name));
+            m_event = Event::Play;
+        } else if (roll < 985) {
+            type(window, roll < 650 ? Bet : roll < 900 ? Call : input.chance(0.5) ? Side : Account);
+        } else if (roll < 992) {
+            press(window.button("cmd1"));
+            m_event = Event::Rules;
+        } else if (roll < 999) {
+            press(window.button("сmd8"));
+            m_event = Event::Exit;
+        } else {
+            window.close();
+            m_event = Event::Quiet;
+        }
+    }
+
+    void check(Frm1& window, const QList<ShownBox>& boxes) override
+    {
+        switch (m_event) {
+        case Event::Play:
+            QCOMPARE(boxes, play());
+            break;
+        case Event::Typed:
+            QCOMPARE(boxes, m_betErrors);
+            break;
+        case Event::Rules:
+            // Answered Yes, or the window would have gone.
+            QCOMPARE(boxes.size(), 1);
+            QCOMPARE(boxes[0].title, QStringLiteral("условия игры"));
+            QCOMPARE(boxes[0].style, Style::YesNo | Style::Question);
+            QVERIFY(boxes[0].prompt.startsWith(QStringLiteral("Вам предлагается сделать ставку")));
+            break;
+        case Event::Exit:
+            QCOMPARE(boxes, (QList<ShownBox>{{QStringLiteral("Сумма вашего выигрыша составляет") + padded(m_account)
+                                                  + QStringLiteral(" рублей.Выйти из игры?"),
+                                              Style::YesNo | Style::Question, QStringLiteral("Конец игры")}}));
+            break;
+        case Event::Quiet:
+            QCOMPARE(boxes, QList<ShownBox>());
+            break;
+        }
+        if (!QTest::currentTestFailed())
+            QCOMPARE(texts(window), m_texts);
+    }
+
+    // Every change of the bet box is read, keys typed one by one included:
+    // the storm reads along with the same strict reading.
+    void restarted(Frm1& window) override
+    {
+        m_bet = 0;
+        m_account = 0;
+        m_texts = QStringList(boxNames.size());
+        QObject::connect(window.textBox("txt3"), &QLineEdit::textChanged, &window, [this](const QString& text) {
+            try {
+                m_bet = parseInt16(text);
+            } catch (const RuntimeError& error) {
+                m_betErrors.append(errorBox(error.code()));
+            }
+        });
+    }
+
+private:
+    void type(Frm1& window, Box box)
+    {
+        QLineEdit* target = window.textBox(boxNames[box]);
+        const bool rightSide = box == Call && input.chance(0.5);
+        input.typeInto(target, rightSide ? (input.chance(0.5) ? heads : tails) : input.anyText(gameWords));
+        m_texts[box] = target->text();
+        m_event = Event::Typed;
+    }
+
+    // A click, or the keys that press a focused button.
+    void press(QPushButton* button)
+    {
+        if (input.chance(0.8)) {
+            input.click(button);
+            return;
+        }
+        button->setFocus();
+        QTest::keyClick(button, input.chance(0.5) ? Qt::Key_Space : Qt::Key_Return);
+    }
+
+    // Only the exact side wins; a doubled bet beyond 16 bits fails before
+    // the account changes.
+    QList<ShownBox> play()
+    {
+        m_texts[Side] = m_side;
+        long long change = -m_bet;
+        if (m_call == m_side) {
+            change = 2LL * m_bet;
+            if (change < -32768 || change > 32767)
+                return {errorBox(ErrorCode::Overflow)};
+        }
+        m_account += change;
+        m_texts[Account] = QStringLiteral("Ваш счет: ") + padded(m_account);
+        return {};
+    }
+
+    Event m_event = Event::Quiet;
+    QString m_side;
+    QString m_call;
+    std::int16_t m_bet = 0;
+    long long m_account = 0;
+    QStringList m_texts;
+    QList<ShownBox> m_betErrors;
+};
+
+} // namespace
+
+class TestStormTessaly : public QObject {
+    Q_OBJECT
+
+private slots:
+    void storm()
+    {
+        TessalyStorm storm;
+        storm.run(stormEvents());
+    }
+};
+
+QTEST_MAIN(TestStormTessaly)
+#include "tst_storm_tessaly.moc"

@@ -29,6 +29,48 @@ void CommandButton::keyPressEvent(QKeyEvent* event)
     QPushButton::keyPressEvent(event);
 }
 
+void squeezeOntoOneLine(QLabel* label)
+{
+    const QFontMetrics metrics(label->font());
+    const int room = label->contentsRect().width();
+    const int needed = metrics.horizontalAdvance(label->text());
+    if (needed <= room || label->height() >= 2 * metrics.lineSpacing())
+        return;
+    const int stretch = 100 * room / needed;
+    constexpr int narrowestReadable = 80;
+    if (stretch < narrowestReadable)
+        return;
+    QFont narrower = label->font();
+    narrower.setStretch(stretch);
+    label->setFont(narrower);
+    label->setWordWrap(false);
+}
+
+FrameBox::FrameBox(const QString& caption, QWidget* parent)
+    : QGroupBox(caption, parent)
+{
+}
+
+void FrameBox::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QFontMetrics metrics(font());
+    const int middle = metrics.height() / 2;
+    const QRect border = rect().adjusted(0, middle, -1, -1);
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawRect(border);
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawRect(border.translated(1, 1).adjusted(0, 0, -1, -1));
+
+    const QString caption = title();
+    if (caption.isEmpty())
+        return;
+    const QRect captionRect(8, 0, metrics.horizontalAdvance(caption) + 4, metrics.height());
+    painter.fillRect(captionRect, palette().color(QPalette::Window));
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(captionRect, Qt::AlignCenter, caption);
+}
+
 LineControl::LineControl(QPoint from, QPoint to, QWidget* parent)
     : QWidget(parent)
 {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QColor>
+#include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QWidget>
@@ -30,6 +32,21 @@ public:
 
 protected:
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
+// A label one line high whose text is a little too wide for it: its letters
+// are drawn narrower rather than wrapped onto a line that cannot show.
+void squeezeOntoOneLine(QLabel* label);
+
+// A frame drawn the classic way: the border runs through the middle of its
+// caption, so controls placed just below the caption stay inside it.
+class FrameBox : public QGroupBox {
+    Q_OBJECT
+public:
+    FrameBox(const QString& caption, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // A straight line drawn on its container, below every other control; it

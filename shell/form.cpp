@@ -93,6 +93,10 @@ Form::~Form() = default;
 
 void Form::build(const FormSpec& spec)
 {
+    // Flags before the controls: setting them later resolves every control's
+    // font again and lays out each text box anew. The window itself has no
+    // font: every control sets its own, so one would only load a face.
+    placeWindow(spec);
     setObjectName(QString::fromUtf8(spec.name));
     setWindowTitle(QString::fromUtf8(spec.caption));
     setAccessibleName(windowTitle());
@@ -105,7 +109,6 @@ void Form::build(const FormSpec& spec)
         setAutoFillBackground(true);
     }
     m_picturePath = QString::fromUtf8(spec.picture);
-    setFont(fontFor(sansSerif(8.25)));
 
     QList<std::pair<const ControlSpec*, QWidget*>> built;
     for (const ControlSpec& control : spec.controls) {
@@ -128,8 +131,6 @@ void Form::build(const FormSpec& spec)
         m_tabOrder.append(entry.second);
     for (qsizetype i = 1; i < m_tabOrder.size(); ++i)
         QWidget::setTabOrder(m_tabOrder[i - 1], m_tabOrder[i]);
-
-    placeWindow(spec);
 }
 
 QWidget* Form::makeControl(const ControlSpec& spec, QWidget* parent)
@@ -156,7 +157,7 @@ QWidget* Form::makeControl(const ControlSpec& spec, QWidget* parent)
         break;
     }
     case ControlKind::Frame:
-        widget = new QGroupBox(caption, parent);
+        widget = new FrameBox(caption, parent);
         break;
     case ControlKind::Option:
         widget = new OptionButton(caption, parent);
@@ -240,6 +241,9 @@ QList<std::pair<int, QWidget*>> Form::arrayMembers(const QString& name) const
 
 void Form::showWindow()
 {
+    // Captions are final now, after Form_Load.
+    for (QLabel* text : findChildren<QLabel*>())
+        squeezeOntoOneLine(text);
     show();
     if (!m_tabOrder.isEmpty())
         m_tabOrder.first()->setFocus(Qt::OtherFocusReason);

@@ -30,6 +30,8 @@ const FormSpec sample = {
         option("Pick", "два", {150, 750, 1500, 300}).member(2).in("Group").tab(4),
         button("Go", "Пуск", {150, 2400, 1500, 450}).tab(6),
         line("Rule", 150, 2250, 4350, 2250),
+        label("Narrow", "чуть длиннее, чем поле", {150, 2600, 1500, 255}).tab(3),
+        label("Tall", "чуть длиннее, чем поле", {2250, 2600, 1500, 600}).tab(8),
     },
 };
 
@@ -102,6 +104,18 @@ private slots:
         // A transparent label shows the window's colour through it.
         const QImage shot = form->grab().toImage();
         QCOMPARE(shot.pixelColor(140, 15), QColor(0x112233));
+        delete form.data();
+    }
+
+    void oneLineLabelsSqueezeInsteadOfWrapping()
+    {
+        QPointer<Sample> form = openStartupForm<Sample>(runtime);
+        QLabel* narrow = form->label("Narrow");
+        QVERIFY(!narrow->wordWrap());
+        QVERIFY(narrow->font().stretch() < 100 && narrow->font().stretch() >= 80);
+        QVERIFY(QFontMetrics(narrow->font()).horizontalAdvance(narrow->text()) <= narrow->width());
+        // A label with room for two lines wraps as before.
+        QVERIFY(form->label("Tall")->wordWrap());
         delete form.data();
     }
 

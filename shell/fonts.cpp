@@ -1,6 +1,7 @@
 #include "fonts.h"
 
 #include <QFontDatabase>
+#include <QResource>
 #include <QSet>
 #include <QString>
 #include <cstring>
@@ -31,6 +32,9 @@ QString styleName(bool bold, bool italic)
 }
 
 // Registers only the faces a window uses: each costs memory and start-up time.
+// The fonts are stored uncompressed, so the face is read in place: given a
+// resource path instead, Qt would inflate and copy the file once to register
+// it and again to draw with it.
 void registerFace(const StandIn& standIn, bool bold, bool italic)
 {
     static QSet<QString> registered;
@@ -39,7 +43,13 @@ void registerFace(const StandIn& standIn, bool bold, bool italic)
     if (registered.contains(file))
         return;
     registered.insert(file);
-    QFontDatabase::addApplicationFont(file);
+    const QResource resource(file);
+    if (resource.compressionAlgorithm() != QResource::NoCompression) {
+        QFontDatabase::addApplicationFont(file);
+        return;
+    }
+    QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
+        reinterpret_cast<const char*>(resource.data()), static_cast<qsizetype>(resource.size())));
 }
 
 } // namespace

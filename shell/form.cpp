@@ -8,7 +8,6 @@
 #include <QPainter>
 #include <QRadioButton>
 #include <QScreen>
-#include <QSvgRenderer>
 #include <algorithm>
 
 namespace shell {
@@ -108,7 +107,7 @@ void Form::build(const FormSpec& spec)
         setPalette(palette);
         setAutoFillBackground(true);
     }
-    m_picturePath = QString::fromUtf8(spec.picture);
+    m_picture = Picture(QString::fromUtf8(spec.picture));
 
     QList<std::pair<const ControlSpec*, QWidget*>> built;
     for (const ControlSpec& control : spec.controls) {
@@ -252,20 +251,10 @@ void Form::showWindow()
 void Form::paintEvent(QPaintEvent* event)
 {
     QWidget::paintEvent(event);
-    if (m_picturePath.isEmpty())
+    if (m_picture.isEmpty())
         return;
-    if (!m_pictureLoaded) {
-        m_pictureLoaded = true;
-        if (m_picturePath.endsWith(QLatin1String(".svg")))
-            m_vectorPicture = std::make_unique<QSvgRenderer>(m_picturePath);
-        else
-            m_picture.load(m_picturePath);
-    }
     QPainter painter(this);
-    if (m_vectorPicture)
-        m_vectorPicture->render(&painter, QRectF(QPointF(0, 0), m_vectorPicture->defaultSize()));
-    else
-        painter.drawPixmap(0, 0, m_picture);
+    m_picture.draw(painter, devicePixelRatio(), palette().color(backgroundRole()));
 }
 
 } // namespace shell

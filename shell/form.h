@@ -1,6 +1,7 @@
 #pragma once
 
 #include "formspec.h"
+#include "picture.h"
 #include "runtime.h"
 
 #include <QAbstractButton>
@@ -8,13 +9,11 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QWidget>
-#include <memory>
 
 class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
-class QSvgRenderer;
 
 namespace shell {
 
@@ -97,11 +96,7 @@ private:
     Runtime& m_runtime;
     QHash<QString, QWidget*> m_controls;  // "name" or "name(index)"
     QList<QWidget*> m_tabOrder;
-    QString m_picturePath;
-    // Decoded on first paint, so windows start without waiting for pictures.
-    QPixmap m_picture;
-    std::unique_ptr<QSvgRenderer> m_vectorPicture;
-    bool m_pictureLoaded = false;
+    Picture m_picture;
 };
 
 // A secondary window: one instance, made and loaded on first show, unloaded

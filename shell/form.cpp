@@ -1,6 +1,7 @@
 #include "form.h"
 #include "controls.h"
 #include "fonts.h"
+#include "windowicon.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -100,7 +101,7 @@ void Form::build(const FormSpec& spec)
     setWindowTitle(QString::fromUtf8(spec.caption));
     setAccessibleName(windowTitle());
     if (*spec.icon)
-        setWindowIcon(QIcon(QString::fromUtf8(spec.icon)));
+        setWindowIcon(loadWindowIcon(QString::fromUtf8(spec.icon)));
     if (spec.backColor.isSet()) {
         QPalette palette = this->palette();
         palette.setColor(QPalette::Window, resolve(spec.backColor, palette));

@@ -1,0 +1,243 @@
+#include "frm1.h"
+#include "storm.h"
+
+#include <QLabel>
+#include <QPixmapCache>
+#include <QPushButton>
+#include <QTest>
+
+using namespace shell;
+using brannock::Frm1;
+
+namespace {
+
+const QStringList boxNames = {"txta", "txtb", "txtc", "txtd", "txt1", "txt2", "Text"};
+enum Box { PlayerDie1, PlayerDie2, ComputerDie1, ComputerDie2, PlayerMoney, ComputerMoney, ThrowText };
+
+const QString endTitle = QStringLiteral("Конец игры");
+const ShownBox playerWins{QStringLiteral("Поздравляю вы выиграли миллион!"), Style::Exclamation, endTitle};
+const ShownBox computerWins{QStringLiteral("Game over. Вы проиграли. Ха Ха Ха!!!!"), Style::Exclamation, endTitle};
+const ShownBox gameOver{QStringLiteral("Game over"), Style::Exclamation, endTitle};
+const ShownBox reminder{QStringLiteral("Что забыл зарегистрироваться? Бывает"), Style::Ok,
+                        QStringLiteral("Зарегистрируйся новичок")};
+const ShownBox registration{QStringLiteral("Введите ваше имя и фамилию:"), 0, QStringLiteral("Регистрация"), true};
+const ShownBox introduction{
+    QStringLiteral(" Вас приветствует игра Brannock. Если вам не терпится выиграть миллион тогда вперёд "
+                   "не забудьте только зарегистрироваться. Вы готовы сыграть в Ordwyn?"),
+    Style::Question | Style::YesNo, QStringLiteral("Конец регистрации")};
+
+const QStringList gameWords = {
+    QStringLiteral("3"), QStringLiteral("5"), QStringLiteral("24000"), QStringLiteral("999999"),
+    QStringLiteral("1000001"), QStringLiteral("Ход №  1"), QStringLiteral("Иван Петров"), QStringLiteral("Game over"),
+};
+
+// A die's text, or 0 when the box holds no die.
+int dieOf(const QString& text)
+{
+    return text.size() == 1 && text[0] >= QLatin1Char('1') && text[0] <= QLatin1Char('5') ? text[0].digitValue() : 0;
+}
+
+// Follows the game from what the window shows. The dice of a throw that ends
+// a game are cleared before the event returns, so the board is also caught
+// the moment the game starts clearing it.
+class BrannockStorm : public Storm<Frm1> {
+public:
+    BrannockStorm() : Storm(QStringLiteral("Brannock"), 6) {}
+
+    // How the games ended, to show that every ending was reached.
+    QMap<QString, int> endings() const { return m_endings; }
+
+protected:
+    void act(Frm1& window) override
+    {
+        // Between two events a running program handles what is queued, paints
+        // included; left queued, it would pile up over a long storm.
+        QCoreApplication::processEvents();
+        m_event = Event::Typing;
+        m_quitting = false;
+        m_cleared = false;
+        m_lastDie = window.textBox(boxNames[PlayerDie1])->text();
+        const int roll = input.pick(1000);
+        if (roll < 600) {
+            m_event = Event::Throw;
+            press(window.button("cmd1"));
+        } else if (roll < 650) {
+            m_event = Event::Register;
+            press(window.button("CmdR"));
+        } else if (roll < 660) {
+            m_event = Event::Introduce;
+            m_quitting = true;  // a No ends the program
+            press(window.button("cmd2"));
+        } else if (roll < 662) {
+            m_quitting = true;
+            window.close();
+        } else {
+            m_target = input.pick(int(boxNames.size()));
+            input.typeInto(window.textBox(boxNames[m_target]), input.anyText(gameWords));
+        }
+    }
+
+    void check(Frm1& window, const QList<ShownBox>& boxes) override
+    {
+        const QStringList before = m_screen;
+        m_screen = screen(window);
+        switch (m_event) {
+        case Event::Throw:
+            if (!m_registered) {
+                QCOMPARE(boxes, QList<ShownBox>{reminder});
+                QCOMPARE(m_screen, before);
+            } else {
+                checkThrow(before, boxes);
+            }
+            break;
+        case Event::Register:
+            QCOMPARE(boxes, QList<ShownBox>{registration});
+            QCOMPARE(m_screen, before);
+            m_registered = true;
+            m_name = window.label("Lbln")->text();
+            break;
+        case Event::Introduce:
+            QCOMPARE(boxes, QList<ShownBox>{introduction});
+            QCOMPARE(m_screen, before);
+            break;
+        case Event::None:
+        case Event::Typing: {
+            // The game never reads its boxes: typing only changes the typed one.
+            QCOMPARE(boxes, QList<ShownBox>());
+            QStringList others = m_screen;
+            others[m_target] = before[m_target];
+            QCOMPARE(others, before);
+            break;
+        }
+        }
+        // Only registration writes the name, and a game end keeps it.
+        QCOMPARE(window.label("Lbln")->text(), m_name);
+    }
+
+    void restarted(Frm1& window) override
+    {
+        QVERIFY2(m_quitting || m_event == Event::None, "the program ended without being asked to");
+        m_event = Event::None;
+        m_registered = false;
+        m_name.clear();
+        newGame();
+        m_throwNo = 1;
+        m_screen = screen(window);
+        QCOMPARE(m_screen, QStringList(boxNames.size(), QString()));
+        QCOMPARE(window.label("Lbln")->text(), QString());
+
+        // beg() clears the first die first: the board as it stood then is
+        // what the player saw behind the game's last box.
+        QLineEdit* firstDie = window.textBox(boxNames[PlayerDie1]);
+        QObject::connect(firstDie, &QLineEdit::textChanged, &window, [this, &window](const QString& text) {
+            if (text.isEmpty() && m_event == Event::Throw && !m_cleared) {
+                m_cleared = true;
+                m_behind = screen(window);
+                m_behind[PlayerDie1] = m_lastDie;
+            }
+            m_lastDie = text;
+        });
+    }
+
+private:
+    enum class Event { None, Throw, Register, Introduce, Typing };
+
+    // A click by mouse, or the space bar on the button.
+    void press(QPushButton* button)
+    {
+        if (input.chance(0.5)) {
+            input.click(button);
+        } else {
+            button->setFocus();
+            QTest::keyClick(button, Qt::Key_Space);
+        }
+    }
+
+    static QStringList screen(Frm1& window)
+    {
+        QStringList texts;
+        for (const QString& name : boxNames)
+            texts << window.textBox(name)->text();
+        return texts;
+    }
+
+    void checkThrow(const QStringList& before, const QList<ShownBox>& boxes)
+    {
+        const QStringList board = m_cleared ? m_behind : m_screen;
+        const int dice[4] = {dieOf(board[PlayerDie1]), dieOf(board[PlayerDie2]), dieOf(board[ComputerDie1]),
+                             dieOf(board[ComputerDie2])};
+        for (int i = 0; i < 4; ++i)
+            QVERIFY2(dice[i] != 0, qPrintable(QStringLiteral("die shown as \"%1\"").arg(board[i])));
+
+        m_player += 3000 * (dice[0] + dice[1]);
+        QCOMPARE(board[PlayerMoney], QString::number(m_player));
+        QList<ShownBox> expected;
+        if (m_player > 1000000) {
+            // The player's win ends the throw before the computer's row is written.
+            QCOMPARE(board[ComputerMoney], before[ComputerMoney]);
+            QCOMPARE(board[ThrowText], before[ThrowText]);
+            expected = {playerWins};
+        } else {
+            m_computer += 3000 * (dice[2] + dice[3]);
+            QCOMPARE(board[ComputerMoney], QString::number(m_computer));
+            QCOMPARE(board[ThrowText], QStringLiteral("Ход №  %1").arg(m_throwNo));
+            ++m_throwNo;
+            if (m_throwNo == 51)
+                expected = {gameOver};
+            else if (m_computer > 1000000)
+                expected = {computerWins};
+        }
+        QCOMPARE(boxes, expected);
+        QCOMPARE(m_cleared, !expected.isEmpty());
+        if (m_cleared) {
+            ++m_endings[expected.first().prompt];
+            QCOMPARE(m_screen, QStringList(boxNames.size(), QString()));
+            newGame();
+        }
+    }
+
+    // Later games number their throws from 0.
+    void newGame()
+    {
+        m_player = 0;
+        m_computer = 0;
+        m_throwNo = 0;
+    }
+
+    Event m_event = Event::None;
+    bool m_quitting = false;
+    int m_target = 0;
+    bool m_registered = false;
+    QString m_name;
+    long long m_player = 0;
+    long long m_computer = 0;
+    int m_throwNo = 1;
+    QStringList m_screen;
+    bool m_cleared = false;
+    QString m_lastDie;
+    QStringList m_behind;
+    QMap<QString, int> m_endings;
+};
+
+} // namespace
+
+class TestStormBrannock : public QObject {
+    Q_OBJECT
+
+private slots:
+    void storm()
+    {
+        // Qt's style caches pixmaps under each new window's palette; a player
+        // opens a few windows, the storm thousands, so the cache would grow
+        // with the storm and hide what the game itself keeps.
+        QPixmapCache::setCacheLimit(0);
+        BrannockStorm storm;
+        storm.run(stormEvents());
+        const QMap<QString, int> endings = storm.endings();
+        for (auto it = endings.begin(); it != endings.end(); ++it)
+            qInfo("%d games ended with \"%s\"", it.value(), qPrintable(it.key()));
+    }
+};
+
+QTEST_MAIN(TestStormBrannock)
+#include "tst_storm_brannock.moc"

@@ -1,0 +1,323 @@
+#include "form1.h"
+#include "numbertext.h"
+#include "storm.h"
+
+#include <QLabel>
+#include <QPixmapCache>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <cmath>
+#include <optional>
+
+using namespace shell;
+using quillsey::Form1;
+
+namespace {
+
+const QString title = QStringLiteral("Quillsey");
+const QStringList boxNames = {"txt1", "txt2", "txt3", "txt4", "txt5", "txt6"};
+enum Box { Field1, Field2, Field3, Stake, Points, Money };
+const char* const launchButtons[] = {"cmd1", "cmd2", "cmd3"};
+
+const QStringList rules = {
+    QStringLiteral("Для того, чтобы выиграть миллион, вам нужно назначить ставку(от 200 до 250 рублей)"),
+    QStringLiteral("и запустить поочереди три поля. Нажав на кнопку сумма, вы получите общее количество очков."),
+    QStringLiteral("При нажатии на кнопку счет число ваших очков переводится в деньги(1 очко-3 рубля)."),
+    QStringLiteral("Если вы нажмете кнопку результат, вы узнаете, стали ли вы миллионером."),
+    QStringLiteral("Для выхода из игры нажмите Exit"),
+};
+
+const QStringList gameWords = {
+    QStringLiteral("  500   "), QStringLiteral("  7   "), QStringLiteral("250"), QStringLiteral("200"),
+    QStringLiteral(" -200 "), QStringLiteral("450000"), QStringLiteral("1350000"), QStringLiteral("1000000"),
+    QStringLiteral("1000001"), QStringLiteral("8.991E+303"), QStringLiteral("двести"),
+};
+
+// What the game must do with one computation: write a text, or report an error.
+struct Outcome {
+    QString text;
+    std::optional<ErrorCode> error;
+};
+
+// A product in double precision; the runtime reports what leaves the range.
+double checked(double value)
+{
+    if (!std::isfinite(value))
+        throw RuntimeError(ErrorCode::Overflow);
+    return value;
+}
+
+template <typename Compute>
+Outcome outcomeOf(Compute compute)
+{
+    try {
+        return {formatDouble(compute()), std::nullopt};
+    } catch (const RuntimeError& error) {
+        return {QString(), error.code()};
+    }
+}
+
+// What key-by-key typing leaves: only printable characters arrive.
+QString keyed(const QString& text)
+{
+    QString kept;
+    for (QChar c : text) {
+        if (c.isPrint())
+            kept += c;
+    }
+    return kept;
+}
+
+QList<QWidget*> openRules()
+{
+    QList<QWidget*> open;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String("frm2") && window->isVisible())
+            open << window;
+    }
+    return open;
+}
+
+// Keeps the six texts as the player left them, and checks every button's
+// result against the numbers those texts stand for.
+class QuillseyStorm : public Storm<Form1> {
+public:
+    QuillseyStorm() : Storm(title, 13) {}
+
+    // The smallest and largest launched numbers: a launch must reach both ends.
+    int lowestLaunch() const { return m_lowest; }
+    int highestLaunch() const { return m_highest; }
+    int launches() const { return m_launches; }
+    // How often each button wrote its result or showed each box.
+    QMap<QString, int> outcomes() const { return m_outcomes; }
+
+protected:
+    void act(Form1& window) override
+    {
+        // Between two events a running program handles what is queued, paints
+        // included; left queued, it would pile up over a long storm.
+        QCoreApplication::processEvents();
+        m_event = Event::Typing;
+        m_quitting = false;
+        const int roll = input.pick(1000);
+        if (roll < 300) {
+            m_target = input.pick(3);
+            m_event = Event::Launch;
+            press(window.button(launchButtons[m_target]));
+        } else if (roll < 400) {
+            m_event = Event::Points;
+            m_button = QStringLiteral("cmd4");
+            press(window.button(m_button));
+        } else if (roll < 480) {
+            m_event = Event::Money;
+            m_button = QStringLiteral("cmd6");
+            press(window.button(m_button));
+        } else if (roll < 560) {
+            m_event = Event::Verdict;
+            m_button = QStringLiteral("cmd7");
+            press(window.button(m_button));
+        } else if (roll < 580) {
+            m_event = Event::Rules;
+            press(window.button("cmd8"));
+        } else if (roll < 600) {
+            m_event = Event::CloseRules;
+            closeSomeOtherWindow();
+        } else if (roll < 603) {
+            m_quitting = true;
+            press(window.button("cmd5"));
+        } else if (roll < 605) {
+            m_quitting = true;
+            window.close();
+        } else {
+            m_target = input.pick(int(boxNames.size()));
+            m_typed = input.anyText(gameWords);
+            input.typeInto(window.textBox(boxNames[m_target]), m_typed);
+        }
+    }
+
+    void check(Form1& window, const QList<ShownBox>& boxes) override
+    {
+        QList<ShownBox> expected;
+        switch (m_event) {
+        case Event::None:
+        case Event::Typing:
+            checkTyping(window.textBox(boxNames[m_target]));
+            break;
+        case Event::Launch:
+            checkLaunch(window.textBox(boxNames[m_target])->text());
+            break;
+        case Event::Points:
+            expected = apply(Points, pointsOutcome());
+            break;
+        case Event::Money:
+            expected = apply(Money, outcomeOf([this] { return checked(parseDouble(m_texts[Points]) * 3); }));
+            break;
+        case Event::Verdict:
+            expected = verdict();
+            break;
+        case Event::Rules: {
+            m_rulesOpen = true;
+            const QList<QWidget*> open = openRules();
+            QCOMPARE(open.size(), 1);
+            QStringList shown;
+            for (const char* name : {"L1", "l2", "l3", "l4", "l5"})
+                shown << open.first()->findChild<QLabel*>(QLatin1String(name))->text();
+            QCOMPARE(shown, rules);
+            break;
+        }
+        case Event::CloseRules:
+            m_rulesOpen = false;
+            break;
+        }
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(boxes, expected);
+        if (m_event == Event::Points || m_event == Event::Money || m_event == Event::Verdict) {
+            const QString result = expected.isEmpty() ? QStringLiteral("written") : expected.first().prompt;
+            ++m_outcomes[window.button(m_button)->text() + QLatin1Char(' ') + result];
+        }
+        QCOMPARE(texts(window), m_texts);
+        QCOMPARE(openRules().size(), m_rulesOpen ? 1 : 0);
+    }
+
+    void restarted(Form1& window) override
+    {
+        QVERIFY2(m_quitting || m_event == Event::None, "the program ended without being asked to");
+        m_event = Event::None;
+        m_rulesOpen = false;
+        m_texts = QStringList(boxNames.size(), QString());
+        QCOMPARE(texts(window), m_texts);
+        QCOMPARE(openRules().size(), 0);
+    }
+
+private:
+    enum class Event { None, Launch, Points, Money, Verdict, Rules, CloseRules, Typing };
+
+    // A click by mouse, or the space bar on the button.
+    void press(QPushButton* button)
+    {
+        if (input.chance(0.5)) {
+            input.click(button);
+        } else {
+            button->setFocus();
+            QTest::keyClick(button, Qt::Key_Space);
+        }
+    }
+
+    static QStringList texts(Form1& window)
+    {
+        QStringList all;
+        for (const QString& name : boxNames)
+            all << window.textBox(name)->text();
+        return all;
+    }
+
+    // Typed text replaces the box's text or follows it, as far as the box holds.
+    void checkTyping(QLineEdit* box)
+    {
+        const QString before = m_texts[m_target];
+        const QString after = box->text();
+        const QString typed = m_typed.size() > 40 ? m_typed : keyed(m_typed);
+        const QStringList possible = {m_typed, typed, before + typed};
+        bool found = false;
+        for (const QString& text : possible)
+            found = found || after == text.left(box->maxLength());
+        QVERIFY2(found, qPrintable(QStringLiteral("typed \"%1\" into \"%2\", shown \"%3\"").arg(m_typed, before, after)));
+        m_texts[m_target] = after;
+    }
+
+    // Two blanks, the number without leading zeros, three blanks.
+    void checkLaunch(const QString& shown)
+    {
+        static const QRegularExpression form(QStringLiteral("^  (0|[1-9][0-9]{0,2})   $"));
+        const QRegularExpressionMatch match = form.match(shown);
+        QVERIFY2(match.hasMatch(), qPrintable(QStringLiteral("field shows \"%1\"").arg(shown)));
+        const int number = match.captured(1).toInt();
+        m_lowest = std::min(m_lowest, number);
+        m_highest = std::max(m_highest, number);
+        ++m_launches;
+        m_texts[m_target] = shown;
+    }
+
+    // The fields forgive anything, the stake must be a number.
+    Outcome pointsOutcome() const
+    {
+        return outcomeOf([this] {
+            const double sum = checked(checked(readLeadingNumber(m_texts[Field1]) + readLeadingNumber(m_texts[Field2]))
+                                       + readLeadingNumber(m_texts[Field3]));
+            return checked(parseDouble(m_texts[Stake]) * sum);
+        });
+    }
+
+    QList<ShownBox> apply(Box box, const Outcome& outcome)
+    {
+        if (outcome.error)
+            return {{errorMessage(*outcome.error), Style::Critical, title}};
+        m_texts[box] = outcome.text;
+        return {};
+    }
+
+    QList<ShownBox> verdict() const
+    {
+        try {
+            const bool millionaire = parseDouble(m_texts[Money]) > 1000000;
+            return {{millionaire ? QStringLiteral("Вы миллионер!!!")
+                                 : QStringLiteral("Не растраивайтесь, Вам еще повезет.Попробуйте снова."),
+                     Style::Ok, title}};
+        } catch (const RuntimeError& error) {
+            return {{errorMessage(error.code()), Style::Critical, title}};
+        }
+    }
+
+    Event m_event = Event::None;
+    bool m_quitting = false;
+    bool m_rulesOpen = false;
+    int m_target = 0;
+    QString m_typed;
+    QStringList m_texts;
+    int m_lowest = 1000;
+    int m_highest = -1;
+    int m_launches = 0;
+    QString m_button;
+    QMap<QString, int> m_outcomes;
+};
+
+QtMessageHandler testLog = nullptr;
+
+// Showing the open rules window again raises it, which the offscreen
+// platform only warns about; thousands of those would bury the report.
+void dropRaiseWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (message != QLatin1String("This plugin does not support raise()"))
+        testLog(type, context, message);
+}
+
+} // namespace
+
+class TestStormQuillsey : public QObject {
+    Q_OBJECT
+
+private slots:
+    void storm()
+    {
+        testLog = qInstallMessageHandler(dropRaiseWarnings);
+        // Qt's style caches pixmaps under each new window's palette; a player
+        // opens a few windows, the storm thousands, so the cache would grow
+        // with the storm and hide what the game itself keeps.
+        QPixmapCache::setCacheLimit(0);
+        QuillseyStorm storm;
+        storm.run(stormEvents());
+        qInstallMessageHandler(testLog);
+        const QMap<QString, int> outcomes = storm.outcomes();
+        for (auto it = outcomes.begin(); it != outcomes.end(); ++it)
+            qInfo("%5d × %s", it.value(), qPrintable(QString(it.key()).replace(QLatin1Char('\n'), QLatin1Char(' '))));
+        if (!QTest::currentTestFailed() && storm.launches() >= 2000) {
+            QCOMPARE_LE(storm.lowestLaunch(), 9);
+            QCOMPARE_GE(storm.highestLaunch(), 990);
+        }
+    }
+};
+
+QTEST_MAIN(TestStormQuillsey)
+#include "tst_storm_quillsey.moc"

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <algorithm>
+#include <future>
 
 namespace shell {
 
@@ -100,8 +101,11 @@ void Form::build(const FormSpec& spec)
     setObjectName(QString::fromUtf8(spec.name));
     setWindowTitle(QString::fromUtf8(spec.caption));
     setAccessibleName(windowTitle());
-    if (*spec.icon)
-        setWindowIcon(loadWindowIcon(QString::fromUtf8(spec.icon)));
+    // Icon and picture decode on worker threads while the controls are built.
+    const QString iconPath = QString::fromUtf8(spec.icon);
+    std::future<QList<QImage>> iconImages;
+    if (!iconPath.isEmpty())
+        iconImages = std::async(std::launch::async, readWindowIconImages, iconPath);
     if (spec.backColor.isSet()) {
         QPalette palette = this->palette();
         palette.setColor(QPalette::Window, resolve(spec.backColor, palette));
@@ -109,6 +113,7 @@ void Form::build(const FormSpec& spec)
         setAutoFillBackground(true);
     }
     m_picture = Picture(QString::fromUtf8(spec.picture));
+    m_picture.decodeAhead(devicePixelRatio(), palette().color(backgroundRole()));
 
     QList<std::pair<const ControlSpec*, QWidget*>> built;
     for (const ControlSpec& control : spec.controls) {
@@ -131,6 +136,9 @@ void Form::build(const FormSpec& spec)
         m_tabOrder.append(entry.second);
     for (qsizetype i = 1; i < m_tabOrder.size(); ++i)
         QWidget::setTabOrder(m_tabOrder[i - 1], m_tabOrder[i]);
+
+    if (iconImages.valid())
+        setWindowIcon(windowIconFrom(iconImages.get(), iconPath));
 }
 
 QWidget* Form::makeControl(const ControlSpec& spec, QWidget* parent)

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
+#include <utility>
 
 namespace shell {
 
@@ -12,32 +13,47 @@ Picture::Picture(const QString& path)
 {
 }
 
-void Picture::load(qreal devicePixelRatio, const QColor& background)
+// Only QImage here: it runs on a worker thread.
+Picture::Decoded Picture::decode(const QString& path, const QByteArray& format, qreal ratio,
+                                 const QColor& background)
 {
     // Only the decoder the suffix names: left to guess, the reader loads
     // every image plugin there is to ask each whether it knows the format.
-    QImageReader reader(m_path, m_format);
+    QImageReader reader(path, format);
     reader.setAutoDetectImageFormat(false);
-    m_loadedRatio = devicePixelRatio;
-    m_loadedBackground = background;
-    if (!isVector()) {
-        m_pixmap = QPixmap::fromImageReader(&reader);
-        return;
+    if (format == "svg") {
+        // The image plugin draws it, so only a program that shows a vector
+        // picture loads the SVG module.
+        reader.setScaledSize(reader.size() * ratio);
+        reader.setBackgroundColor(background);
     }
-    // The image plugin draws it, so only a program that shows a vector
-    // picture loads the SVG module.
-    reader.setScaledSize(reader.size() * devicePixelRatio);
-    reader.setBackgroundColor(background);
     QImage image = reader.read();
-    image.setDevicePixelRatio(devicePixelRatio);
-    m_pixmap = QPixmap::fromImage(std::move(image));
+    if (format == "svg")
+        image.setDevicePixelRatio(ratio);
+    return {std::move(image), ratio, background};
+}
+
+void Picture::decodeAhead(qreal devicePixelRatio, const QColor& background)
+{
+    if (!isEmpty())
+        m_ahead = std::async(std::launch::async, &Picture::decode, m_path, m_format, devicePixelRatio, background);
+}
+
+// A raster picture suits any screen; a vector one was drawn for one.
+bool Picture::suits(const Decoded& decoded, qreal ratio, const QColor& background) const
+{
+    return decoded.ratio != 0 && (!isVector() || (decoded.ratio == ratio && decoded.background == background));
 }
 
 void Picture::draw(QPainter& painter, qreal devicePixelRatio, const QColor& background)
 {
-    if (m_loadedRatio == 0
-        || (isVector() && (m_loadedRatio != devicePixelRatio || m_loadedBackground != background)))
-        load(devicePixelRatio, background);
+    if (!suits(m_drawnFor, devicePixelRatio, background)) {
+        Decoded decoded = m_ahead.valid() ? m_ahead.get() : Decoded();
+        if (!suits(decoded, devicePixelRatio, background))
+            decoded = decode(m_path, m_format, devicePixelRatio, background);
+        m_pixmap = QPixmap::fromImage(std::exchange(decoded.image, QImage()));
+        m_drawnFor = decoded;
+    }
     painter.drawPixmap(0, 0, m_pixmap);
 }
 

@@ -18,6 +18,13 @@ quint32 littleEndian(const QByteArray& data, qsizetype at, int bytes)
                       : qFromLittleEndian<quint32>(data.constData() + at);
 }
 
+bool takesNewSize(const QList<QImage>& images, const QImage& image)
+{
+    return !image.isNull() && std::none_of(images.cbegin(), images.cend(), [&](const QImage& other) {
+        return other.size() == image.size();
+    });
+}
+
 // The images of an icon file whose every image is a PNG, in the file's
 // order; none for any other file. The icon plugin would decode these too,
 // but through a reader that asks every image plugin whether it reads PNG,
@@ -45,9 +52,7 @@ QList<QImage> pngImages(const QByteArray& data)
         QImageReader reader(&device, "png");
         reader.setAutoDetectImageFormat(false);
         const QImage image = reader.read();
-        const bool sizeTaken = std::any_of(images.cbegin(), images.cend(),
-                                           [&](const QImage& other) { return other.size() == image.size(); });
-        if (image.isNull() || sizeTaken)
+        if (!takesNewSize(images, image))
             return {};
         images.append(image);
     }
@@ -56,10 +61,32 @@ QList<QImage> pngImages(const QByteArray& data)
 
 } // namespace
 
-QIcon loadWindowIcon(const QString& path)
+QList<QImage> readWindowIconImages(const QString& path)
 {
     QFile file(path);
-    const QList<QImage> images = file.open(QIODevice::ReadOnly) ? pngImages(file.readAll()) : QList<QImage>();
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QList<QImage> png = pngImages(file.readAll());
+    if (!png.isEmpty())
+        return png;
+    // Any other icon file through the icon plugin alone, the reader not
+    // left to guess the format (guessing loads every image plugin).
+    file.seek(0);
+    QImageReader reader(&file, "ico");
+    reader.setAutoDetectImageFormat(false);
+    QList<QImage> images;
+    QImage image;
+    while (reader.read(&image)) {
+        // Two of one size: Qt keeps the deeper one, which only it can tell.
+        if (!takesNewSize(images, image))
+            return {};
+        images.append(image);
+    }
+    return images;
+}
+
+QIcon windowIconFrom(const QList<QImage>& images, const QString& path)
+{
     if (images.isEmpty())
         return QIcon(path);
     QIcon icon;

@@ -4,10 +4,10 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -30,20 +30,6 @@ double peakResidentMiB(pid_t pid)
         }
     }
     throw std::runtime_error("no VmHWM for process " + std::to_string(pid));
-}
-
-// The run time of every thread of the process, from /proc/PID/task/*/schedstat.
-double cpuMilliseconds(pid_t pid)
-{
-    double nanoseconds = 0;
-    const std::filesystem::path tasks = "/proc/" + std::to_string(pid) + "/task";
-    for (const auto& task : std::filesystem::directory_iterator(tasks)) {
-        std::ifstream schedstat(task.path() / "schedstat");
-        double onCpu = 0;
-        if (schedstat >> onCpu)
-            nanoseconds += onCpu;
-    }
-    return nanoseconds / 1e6;
 }
 
 pid_t spawn(const std::string& program)
@@ -71,14 +57,17 @@ std::optional<StartSample> measureStart(ScreenWatch& screen, const std::string& 
     const auto started = std::chrono::steady_clock::now();
     const pid_t pid = spawn(program);
     const auto painted = screen.waitForFirstPaint(pid, started + timeout);
-    // Frozen first, so the memory read is the memory at the paint.
+    // Frozen first, so that memory and CPU time are those at the paint.
     kill(pid, SIGSTOP);
-    std::optional<StartSample> sample;
-    if (painted) {
-        sample = StartSample{std::chrono::duration<double, std::milli>(*painted - started).count(),
-                             cpuMilliseconds(pid), peakResidentMiB(pid)};
-    }
+    const double peak = painted ? peakResidentMiB(pid) : 0;
     kill(pid, SIGKILL);
-    waitpid(pid, nullptr, 0);
-    return sample;
+    // The reaped process's usage counts threads that ended before the paint.
+    rusage usage{};
+    wait4(pid, nullptr, 0, &usage);
+    if (!painted)
+        return std::nullopt;
+    const auto cpu = std::chrono::seconds(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
+                     + std::chrono::microseconds(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec);
+    return StartSample{std::chrono::duration<double, std::milli>(*painted - started).count(),
+                       std::chrono::duration<double, std::milli>(cpu).count(), peak};
 }

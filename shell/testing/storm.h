@@ -61,6 +61,9 @@ public:
     {
         start();
         for (qint64 done = 1; done <= events; ++done) {
+            // Between two events a running program handles what is queued,
+            // paints included; left queued, it would pile up over a long storm.
+            QCoreApplication::processEvents();
             act(*m_window);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             if (m_runtime->hasEnded() || !m_window) {

@@ -50,9 +50,6 @@ public:
 protected:
     void act(Frm1& window) override
     {
-        // Between two events a running program handles what is queued, paints
-        // included; left queued, it would pile up over a long storm.
-        QCoreApplication::processEvents();
         m_event = Event::Typing;
         m_quitting = false;
         m_cleared = false;

@@ -59,11 +59,6 @@ public:
 protected:
     void act(Form1& window) override
     {
-        // The event loop runs now and then, as between a quick player's
-        // clicks: the windows get painted and the window system's events
-        // do not pile up.
-        if (input.chance(0.2))
-            QCoreApplication::processEvents();
         m_tossed = false;
         const int roll = input.pick(1000);
         if (roll < 500) {

@@ -57,11 +57,6 @@ protected:
 
     void act(Frm1& window) override
     {
-        // The event loop runs now and then, as between a quick player's
-        // clicks: the windows get painted and the window system's events
-        // do not pile up.
-        if (input.chance(0.2))
-            QCoreApplication::processEvents();
         m_betErrors.clear();
         const int roll = input.pick(1000);
         if (roll < 500) {

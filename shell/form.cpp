@@ -165,7 +165,9 @@ QWidget* Form::makeControl(const ControlSpec& spec, QWidget* parent)
         break;
     }
     case ControlKind::Frame:
-        widget = new FrameBox(caption, parent);
+        // Titled only once it has its font: a title measures itself at once,
+        // and with the inherited font would load a face nothing draws with.
+        widget = new FrameBox(QString(), parent);
         break;
     case ControlKind::Option:
         widget = new OptionButton(caption, parent);
@@ -184,6 +186,8 @@ QWidget* Form::makeControl(const ControlSpec& spec, QWidget* parent)
     }
     if (auto* commandButton = qobject_cast<CommandButton*>(widget))
         commandButton->setCaption(caption);
+    if (auto* frameBox = qobject_cast<FrameBox*>(widget))
+        frameBox->setTitle(caption);
     if (!caption.isEmpty())
         widget->setAccessibleName(caption);
     applyColors(widget, spec);

@@ -73,10 +73,13 @@ std::unique_ptr<GameSession> session(const char* programName, typename Session<W
 
 } // namespace
 
-QStringList sessionGames()
+QList<SessionGame> sessionGames()
 {
-    return {QStringLiteral("marrowby"), QStringLiteral("quillsey"), QStringLiteral("tessaly"),
-            QStringLiteral("brannock"), QStringLiteral("corvane"), QStringLiteral("pendlow")};
+    const QString throwing = QStringLiteral("throw");
+    const QString toss = QStringLiteral("toss");
+    return {{QStringLiteral("marrowby"), throwing}, {QStringLiteral("quillsey"), QStringLiteral("launch")},
+            {QStringLiteral("tessaly"), toss},      {QStringLiteral("brannock"), throwing},
+            {QStringLiteral("corvane"), toss},      {QStringLiteral("pendlow"), throwing}};
 }
 
 // Each game's own event; the boxes that end a game now and then are part of it.

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
+#include <QList>
 #include <memory>
 
 // One game's startup window, opened offscreen with the runtime's own
@@ -16,5 +16,10 @@ public:
     virtual void setPainting(bool on) = 0;
 };
 
-QStringList sessionGames();
+struct SessionGame {
+    QString name;
+    QString event;  // what one playOne() is: a throw, a toss, a launch
+};
+
+QList<SessionGame> sessionGames();
 std::unique_ptr<GameSession> openSession(const QString& game);

@@ -5,10 +5,12 @@
 #include "screenwatch.h"
 #include "summary.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 

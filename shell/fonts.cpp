@@ -52,18 +52,29 @@ void registerFace(const StandIn& standIn, bool bold, bool italic)
         reinterpret_cast<const char*>(resource.data()), static_cast<qsizetype>(resource.size())));
 }
 
-} // namespace
-
-QFont fontFor(const FontSpec& spec)
+const StandIn& standInFor(const FontSpec& spec)
 {
     const StandIn* standIn = &standIns[0];
     for (const StandIn& candidate : standIns) {
         if (std::strcmp(candidate.name, spec.family) == 0)
             standIn = &candidate;
     }
-    registerFace(*standIn, spec.isBold, spec.isItalic);
+    return *standIn;
+}
 
-    QFont font(QString::fromLatin1(standIn->family));
+} // namespace
+
+void registerFaceOf(const FontSpec& spec)
+{
+    registerFace(standInFor(spec), spec.isBold, spec.isItalic);
+}
+
+QFont fontFor(const FontSpec& spec)
+{
+    const StandIn& standIn = standInFor(spec);
+    registerFace(standIn, spec.isBold, spec.isItalic);
+
+    QFont font(QString::fromLatin1(standIn.family));
     font.setPixelSize(qRound(spec.points * 96 / 72));
     font.setBold(spec.isBold);
     font.setItalic(spec.isItalic);

@@ -11,4 +11,9 @@ namespace shell {
 // are fixed in pixels at 96 dots per inch, like the twip layout around them.
 QFont fontFor(const FontSpec& spec);
 
+// Makes the shipped face of a font known ahead of its use: registering a
+// face flushes every font engine loaded so far, so a window registers all
+// of its faces before it lays out any text.
+void registerFaceOf(const FontSpec& spec);
+
 } // namespace shell

@@ -115,6 +115,10 @@ void Form::build(const FormSpec& spec)
     m_picture = Picture(QString::fromUtf8(spec.picture));
     m_picture.decodeAhead(devicePixelRatio(), palette().color(backgroundRole()));
 
+    for (const ControlSpec& control : spec.controls) {
+        if (control.kind != ControlKind::Line)
+            registerFaceOf(control.font);
+    }
     QList<std::pair<const ControlSpec*, QWidget*>> built;
     for (const ControlSpec& control : spec.controls) {
         QWidget* parent = *control.container ? this->control(QString::fromUtf8(control.container)) : this;

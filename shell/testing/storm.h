@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QPixmapCache>
 #include <QPointer>
 #include <QTest>
 #include <memory>
@@ -48,6 +49,10 @@ public:
         , m_programName(programName)
     {
         QApplication::setQuitOnLastWindowClosed(false);
+        // Qt's style caches pixmaps under each new window's palette; a player
+        // opens a few windows, a storm thousands, so the cache would fill with
+        // the storm and hide what the game itself keeps.
+        QPixmapCache::setCacheLimit(0);
     }
 
     virtual ~Storm() { closeAll(); }

@@ -3,7 +3,6 @@
 #include "storm.h"
 
 #include <QLabel>
-#include <QPixmapCache>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
@@ -299,10 +298,6 @@ private slots:
     void storm()
     {
         testLog = qInstallMessageHandler(dropRaiseWarnings);
-        // Qt's style caches pixmaps under each new window's palette; a player
-        // opens a few windows, the storm thousands, so the cache would grow
-        // with the storm and hide what the game itself keeps.
-        QPixmapCache::setCacheLimit(0);
         QuillseyStorm storm;
         storm.run(stormEvents());
         qInstallMessageHandler(testLog);

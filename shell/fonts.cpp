@@ -52,11 +52,11 @@ void registerFace(const StandIn& standIn, bool bold, bool italic)
         reinterpret_cast<const char*>(resource.data()), static_cast<qsizetype>(resource.size())));
 }
 
-const StandIn& standInFor(const FontSpec& spec)
+const StandIn& standInFor(const FontSpec& wanted)
 {
     const StandIn* standIn = &standIns[0];
     for (const StandIn& candidate : standIns) {
-        if (std::strcmp(candidate.name, spec.family) == 0)
+        if (std::strcmp(candidate.name, wanted.family) == 0)
             standIn = &candidate;
     }
     return *standIn;
@@ -64,20 +64,20 @@ const StandIn& standInFor(const FontSpec& spec)
 
 } // namespace
 
-void registerFaceOf(const FontSpec& spec)
+void registerFaceOf(const FontSpec& wanted)
 {
-    registerFace(standInFor(spec), spec.isBold, spec.isItalic);
+    registerFace(standInFor(wanted), wanted.isBold, wanted.isItalic);
 }
 
-QFont fontFor(const FontSpec& spec)
+QFont fontFor(const FontSpec& wanted)
 {
-    const StandIn& standIn = standInFor(spec);
-    registerFace(standIn, spec.isBold, spec.isItalic);
+    const StandIn& standIn = standInFor(wanted);
+    registerFace(standIn, wanted.isBold, wanted.isItalic);
 
     QFont font(QString::fromLatin1(standIn.family));
-    font.setPixelSize(qRound(spec.points * 96 / 72));
-    font.setBold(spec.isBold);
-    font.setItalic(spec.isItalic);
+    font.setPixelSize(qRound(wanted.points * 96 / 72));
+    font.setBold(wanted.isBold);
+    font.setItalic(wanted.isItalic);
     return font;
 }
 

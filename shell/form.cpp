@@ -53,12 +53,12 @@ QRect pixelRect(const Twips& r)
     return QRect(toPixels(r.left), toPixels(r.top), toPixels(r.width), toPixels(r.height));
 }
 
-void applyColors(QWidget* widget, const ControlSpec& spec)
+void applyColors(QWidget* widget, const ControlSpec& row)
 {
     QPalette palette = widget->palette();
-    const QColor back = spec.backColor.isSet() ? resolve(spec.backColor, palette) : QColor();
-    const QColor fore = spec.foreColor.isSet() ? resolve(spec.foreColor, palette) : QColor();
-    switch (spec.kind) {
+    const QColor back = row.backColor.isSet() ? resolve(row.backColor, palette) : QColor();
+    const QColor fore = row.foreColor.isSet() ? resolve(row.foreColor, palette) : QColor();
+    switch (row.kind) {
     case ControlKind::TextBox:
         if (back.isValid())
             palette.setColor(QPalette::Base, back);
@@ -84,43 +84,43 @@ void applyColors(QWidget* widget, const ControlSpec& spec)
 
 } // namespace
 
-Form::Form(Runtime& runtime, const FormSpec& spec)
+Form::Form(Runtime& runtime, const FormSpec& description)
     : m_runtime(runtime)
 {
-    build(spec);
+    build(description);
 }
 
 Form::~Form() = default;
 
-void Form::build(const FormSpec& spec)
+void Form::build(const FormSpec& description)
 {
     // Flags before the controls: setting them later resolves every control's
     // font again and lays out each text box anew. The window itself has no
     // font: every control sets its own, so one would only load a face.
-    placeWindow(spec);
-    setObjectName(QString::fromUtf8(spec.name));
-    setWindowTitle(QString::fromUtf8(spec.caption));
+    placeWindow(description);
+    setObjectName(QString::fromUtf8(description.name));
+    setWindowTitle(QString::fromUtf8(description.caption));
     setAccessibleName(windowTitle());
     // Icon and picture decode on worker threads while the controls are built.
-    const QString iconPath = QString::fromUtf8(spec.icon);
+    const QString iconPath = QString::fromUtf8(description.icon);
     std::future<QList<QImage>> iconImages;
     if (!iconPath.isEmpty())
         iconImages = std::async(std::launch::async, readWindowIconImages, iconPath);
-    if (spec.backColor.isSet()) {
+    if (description.backColor.isSet()) {
         QPalette palette = this->palette();
-        palette.setColor(QPalette::Window, resolve(spec.backColor, palette));
+        palette.setColor(QPalette::Window, resolve(description.backColor, palette));
         setPalette(palette);
         setAutoFillBackground(true);
     }
-    m_picture = Picture(QString::fromUtf8(spec.picture));
+    m_picture = Picture(QString::fromUtf8(description.picture));
     m_picture.decodeAhead(devicePixelRatio(), palette().color(backgroundRole()));
 
-    for (const ControlSpec& control : spec.controls) {
+    for (const ControlSpec& control : description.controls) {
         if (control.kind != ControlKind::Line)
             registerFaceOf(control.font);
     }
     QList<std::pair<const ControlSpec*, QWidget*>> built;
-    for (const ControlSpec& control : spec.controls) {
+    for (const ControlSpec& control : description.controls) {
         QWidget* parent = *control.container ? this->control(QString::fromUtf8(control.container)) : this;
         QWidget* widget = makeControl(control, parent ? parent : this);
         m_controls.insert(keyFor(QString::fromUtf8(control.name), control.arrayIndex), widget);
@@ -145,11 +145,11 @@ void Form::build(const FormSpec& spec)
         setWindowIcon(windowIconFrom(iconImages.get(), iconPath));
 }
 
-QWidget* Form::makeControl(const ControlSpec& spec, QWidget* parent)
+QWidget* Form::makeControl(const ControlSpec& row, QWidget* parent)
 {
-    const QString caption = QString::fromUtf8(spec.caption);
+    const QString caption = QString::fromUtf8(row.caption);
     QWidget* widget = nullptr;
-    switch (spec.kind) {
+    switch (row.kind) {
     case ControlKind::Button:
         widget = new CommandButton(caption, parent);
         break;
@@ -157,14 +157,14 @@ QWidget* Form::makeControl(const ControlSpec& spec, QWidget* parent)
         auto* text = new QLabel(caption, parent);
         text->setTextFormat(Qt::PlainText); // captions may hold what the player typed
         text->setWordWrap(true);
-        text->setAlignment(Qt::AlignTop | (spec.alignment == Align::Center ? Qt::AlignHCenter : Qt::AlignLeft));
-        text->setAutoFillBackground(!spec.isTransparent);
+        text->setAlignment(Qt::AlignTop | (row.alignment == Align::Center ? Qt::AlignHCenter : Qt::AlignLeft));
+        text->setAutoFillBackground(!row.isTransparent);
         widget = text;
         break;
     }
     case ControlKind::TextBox: {
         auto* box = new QLineEdit(parent);
-        box->setAlignment(Qt::AlignTop | (spec.alignment == Align::Center ? Qt::AlignHCenter : Qt::AlignLeft));
+        box->setAlignment(Qt::AlignTop | (row.alignment == Align::Center ? Qt::AlignHCenter : Qt::AlignLeft));
         widget = box;
         break;
     }
@@ -177,16 +177,16 @@ QWidget* Form::makeControl(const ControlSpec& spec, QWidget* parent)
         widget = new OptionButton(caption, parent);
         break;
     case ControlKind::Line: {
-        const Twips& r = spec.rect;
+        const Twips& r = row.rect;
         widget = new LineControl(QPoint(toPixels(r.left), toPixels(r.top)),
                                  QPoint(toPixels(r.width), toPixels(r.height)), parent);
         break;
     }
     }
-    widget->setObjectName(QString::fromUtf8(spec.name));
-    if (spec.kind != ControlKind::Line) {
-        widget->setGeometry(pixelRect(spec.rect));
-        widget->setFont(fontFor(spec.font));
+    widget->setObjectName(QString::fromUtf8(row.name));
+    if (row.kind != ControlKind::Line) {
+        widget->setGeometry(pixelRect(row.rect));
+        widget->setFont(fontFor(row.font));
     }
     if (auto* commandButton = qobject_cast<CommandButton*>(widget))
         commandButton->setCaption(caption);
@@ -194,24 +194,24 @@ QWidget* Form::makeControl(const ControlSpec& spec, QWidget* parent)
         frameBox->setTitle(caption);
     if (!caption.isEmpty())
         widget->setAccessibleName(caption);
-    applyColors(widget, spec);
-    if (!takesFocus(spec.kind))
+    applyColors(widget, row);
+    if (!takesFocus(row.kind))
         widget->setFocusPolicy(Qt::NoFocus);
     return widget;
 }
 
-void Form::placeWindow(const FormSpec& spec)
+void Form::placeWindow(const FormSpec& description)
 {
-    const QSize client(toPixels(spec.clientWidth), toPixels(spec.clientHeight));
-    if (spec.border == Border::FixedSingle) {
+    const QSize client(toPixels(description.clientWidth), toPixels(description.clientHeight));
+    if (description.border == Border::FixedSingle) {
         setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                        | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
         setFixedSize(client);
     } else {
         resize(client);
     }
-    if (spec.position)
-        setGeometry(QRect(QPoint(toPixels(spec.position->left), toPixels(spec.position->top)), client));
+    if (description.position)
+        setGeometry(QRect(QPoint(toPixels(description.position->left), toPixels(description.position->top)), client));
 }
 
 QWidget* Form::control(const QString& name, int index) const

@@ -22,7 +22,7 @@ namespace shell {
 class Form : public QWidget {
     Q_OBJECT
 public:
-    Form(Runtime& runtime, const FormSpec& spec);
+    Form(Runtime& runtime, const FormSpec& description);
     ~Form() override;
 
     // Runs before the window is first shown.
@@ -89,9 +89,9 @@ protected:
 
 private:
     QList<std::pair<int, QWidget*>> arrayMembers(const QString& name) const;
-    void build(const FormSpec& spec);
-    QWidget* makeControl(const ControlSpec& spec, QWidget* parent);
-    void placeWindow(const FormSpec& spec);
+    void build(const FormSpec& description);
+    QWidget* makeControl(const ControlSpec& row, QWidget* parent);
+    void placeWindow(const FormSpec& description);
 
     Runtime& m_runtime;
     QHash<QString, QWidget*> m_controls;  // "name" or "name(index)"

@@ -75,6 +75,16 @@ void StormInput::click(QAbstractButton* button)
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
+void StormInput::press(QAbstractButton* button)
+{
+    if (chance(0.8)) {
+        click(button);
+        return;
+    }
+    button->setFocus();
+    QTest::keyClick(button, chance(0.5) ? Qt::Key_Space : Qt::Key_Return);
+}
+
 long StormInput::residentKb()
 {
     QFile status(QStringLiteral("/proc/self/status"));

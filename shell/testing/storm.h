@@ -29,6 +29,8 @@ public:
     // Key by key (a change event each), or pasted at once.
     void typeInto(QLineEdit* box, const QString& text);
     void click(QAbstractButton* button);
+    // A button pressed as players do: mostly the mouse, else Space or Enter.
+    void press(QAbstractButton* button);
 
     // Resident memory of this process, in KiB.
     static long residentKb();

@@ -56,14 +56,14 @@ protected:
         const int roll = input.pick(1000);
         if (roll < 600) {
             m_event = Event::Throw;
-            press(window.button("cmd1"));
+            input.press(window.button("cmd1"));
         } else if (roll < 650) {
             m_event = Event::Register;
-            press(window.button("CmdR"));
+            input.press(window.button("CmdR"));
         } else if (roll < 660) {
             m_event = Event::Introduce;
             m_quitting = true;  // a No ends the program
-            press(window.button("cmd2"));
+            input.press(window.button("cmd2"));
         } else if (roll < 662) {
             m_quitting = true;
             window.close();
@@ -139,15 +139,6 @@ private:
     enum class Event { None, Throw, Register, Introduce, Typing };
 
     // A click by mouse, or the space bar on the button.
-    void press(QPushButton* button)
-    {
-        if (input.chance(0.5)) {
-            input.click(button);
-        } else {
-            button->setFocus();
-            QTest::keyClick(button, Qt::Key_Space);
-        }
-    }
 
     static QStringList screen(Frm1& window)
     {

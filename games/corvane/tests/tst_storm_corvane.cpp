@@ -62,7 +62,7 @@ protected:
         m_tossed = false;
         const int roll = input.pick(1000);
         if (roll < 500) {
-            press(window.button("CmdM"));
+            input.press(window.button("CmdM"));
             m_tossed = true;
         } else if (roll < 650) {
             input.click(window.option("STM", 1 + input.pick(stakes)));
@@ -111,15 +111,6 @@ protected:
     }
 
 private:
-    void press(QPushButton* button)
-    {
-        if (input.chance(0.8)) {
-            input.click(button);
-            return;
-        }
-        button->setFocus();
-        QTest::keyClick(button, input.chance(0.5) ? Qt::Key_Space : Qt::Key_Return);
-    }
 
     // An arrow moves the selection on from the selected option, or only
     // the focus from another; a blank selects the option that has the focus.

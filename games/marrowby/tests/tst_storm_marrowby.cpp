@@ -78,10 +78,10 @@ protected:
         m_written = texts(window);
         const int roll = input.pick(1000);
         if (roll < 350) {
-            press(window.button("cmd1"));
+            input.press(window.button("cmd1"));
             m_event = Event::Move1;
         } else if (roll < 700) {
-            press(window.button("cmd2"));
+            input.press(window.button("cmd2"));
             m_event = Event::Move2;
         } else if (roll < 850) {
             const int box = input.pick(int(boxNames.size()));
@@ -89,16 +89,16 @@ protected:
             m_texts[box] = window.textBox(boxNames[box])->text();
             m_event = Event::Typed;
         } else if (roll < 920) {
-            press(window.button("cmd3"));
+            input.press(window.button("cmd3"));
             m_event = Event::Rules;
         } else if (roll < 995) {
             closeSomeOtherWindow();
             m_event = Event::Quiet;
         } else if (roll < 997) {
-            press(window.button("cmd4"));
+            input.press(window.button("cmd4"));
             m_event = Event::NewGame;
         } else if (roll < 999) {
-            press(window.button("cmd5"));
+            input.press(window.button("cmd5"));
             m_event = Event::Exit;
         } else {
             window.close();
@@ -161,15 +161,6 @@ private:
     }
 
     // A click, or the keys that press a focused button.
-    void press(QPushButton* button)
-    {
-        if (input.chance(0.8)) {
-            input.click(button);
-            return;
-        }
-        button->setFocus();
-        QTest::keyClick(button, input.chance(0.5) ? Qt::Key_Space : Qt::Key_Return);
-    }
 
     void move(int player, const QList<ShownBox>& boxes)
     {

@@ -100,28 +100,28 @@ protected:
         if (roll < 300) {
             m_target = input.pick(3);
             m_event = Event::Launch;
-            press(window.button(launchButtons[m_target]));
+            input.press(window.button(launchButtons[m_target]));
         } else if (roll < 400) {
             m_event = Event::Points;
             m_button = QStringLiteral("cmd4");
-            press(window.button(m_button));
+            input.press(window.button(m_button));
         } else if (roll < 480) {
             m_event = Event::Money;
             m_button = QStringLiteral("cmd6");
-            press(window.button(m_button));
+            input.press(window.button(m_button));
         } else if (roll < 560) {
             m_event = Event::Verdict;
             m_button = QStringLiteral("cmd7");
-            press(window.button(m_button));
+            input.press(window.button(m_button));
         } else if (roll < 580) {
             m_event = Event::Rules;
-            press(window.button("cmd8"));
+            input.press(window.button("cmd8"));
         } else if (roll < 600) {
             m_event = Event::CloseRules;
             closeSomeOtherWindow();
         } else if (roll < 603) {
             m_quitting = true;
-            press(window.button("cmd5"));
+            input.press(window.button("cmd5"));
         } else if (roll < 605) {
             m_quitting = true;
             window.close();
@@ -191,15 +191,6 @@ private:
     enum class Event { None, Launch, Points, Money, Verdict, Rules, CloseRules, Typing };
 
     // A click by mouse, or the space bar on the button.
-    void press(QPushButton* button)
-    {
-        if (input.chance(0.5)) {
-            input.click(button);
-        } else {
-            button->setFocus();
-            QTest::keyClick(button, Qt::Key_Space);
-        }
-    }
 
     static QStringList texts(Form1& window)
     {

@@ -63,15 +63,15 @@ protected:
             const PlayButton& play = playButtons[input.pick(int(playButtons.size()))];
             m_side = play.side;
             m_call = window.textBox("txt4")->text();
-            press(window.button(play.name));
+            input.press(window.button(play.name));
             m_event = Event::Play;
         } else if (roll < 985) {
             type(window, roll < 650 ? Bet : roll < 900 ? Call : input.chance(0.5) ? Side : Account);
         } else if (roll < 992) {
-            press(window.button("cmd1"));
+            input.press(window.button("cmd1"));
             m_event = Event::Rules;
         } else if (roll < 999) {
-            press(window.button("сmd8"));
+            input.press(window.button("сmd8"));
             m_event = Event::Exit;
         } else {
             window.close();
@@ -135,15 +135,6 @@ private:
     }
 
     // A click, or the keys that press a focused button.
-    void press(QPushButton* button)
-    {
-        if (input.chance(0.8)) {
-            input.click(button);
-            return;
-        }
-        button->setFocus();
-        QTest::keyClick(button, input.chance(0.5) ? Qt::Key_Space : Qt::Key_Return);
-    }
 
     // Only the exact side wins; a doubled bet beyond 16 bits fails before
     // the account changes.

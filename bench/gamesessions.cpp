@@ -1,11 +1,11 @@
 #include "gamesessions.h"
 
-#include "brannock/frm1.h"
-#include "corvane/form1.h"
-#include "marrowby/frm1.h"
-#include "pendlow/form1.h"
-#include "quillsey/form1.h"
-#include "tessaly/frm1.h"
+#include "brannock/mainwindow.h"
+#include "corvane/mainwindow.h"
+#include "marrowby/mainwindow.h"
+#include "pendlow/mainwindow.h"
+#include "quillsey/mainwindow.h"
+#include "tessaly/mainwindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -87,29 +87,29 @@ std::unique_ptr<GameSession> openSession(const QString& game)
 {
     if (game == QLatin1String("marrowby")) {
         // The two players take turns.
-        return session<marrowby::frm1>("Marrowby", [](auto& s, int n) { s.click(n % 2 ? "cmd2" : "cmd1"); });
+        return session<marrowby::MainWindow>("Marrowby", [](auto& s, int n) { s.click(n % 2 ? "cmd2" : "cmd1"); });
     }
     if (game == QLatin1String("quillsey"))
-        return session<quillsey::Form1>("Quillsey", [](auto& s, int) { s.click("cmd1"); });
+        return session<quillsey::MainWindow>("Quillsey", [](auto& s, int) { s.click("cmd1"); });
     if (game == QLatin1String("tessaly")) {
-        return session<tessaly::Frm1>("Tessaly", [](auto& s, int n) { s.click(n % 2 ? "cmd3" : "cmd2"); },
+        return session<tessaly::MainWindow>("Tessaly", [](auto& s, int n) { s.click(n % 2 ? "cmd3" : "cmd2"); },
                                       [](auto& s) {
                                           s.type("txt3", QStringLiteral("10"));
                                           s.type("txt4", QStringLiteral("орел"));
                                       });
     }
     if (game == QLatin1String("brannock")) {
-        return session<brannock::Frm1>("Brannock", [](auto& s, int) { s.click("cmd1"); },
+        return session<brannock::MainWindow>("Brannock", [](auto& s, int) { s.click("cmd1"); },
                                        [](auto& s) { s.click("CmdR"); });
     }
     if (game == QLatin1String("corvane")) {
-        return session<corvane::Form1>("Corvane", [](auto& s, int) { s.click("CmdM"); },
+        return session<corvane::MainWindow>("Corvane", [](auto& s, int) { s.click("CmdM"); },
                                        [](auto& s) {
                                            s.click("STM", 3);
                                            s.click("STRez", 1);
                                        });
     }
     if (game == QLatin1String("pendlow"))
-        return session<pendlow::Form1>("Pendlow", [](auto& s, int) { s.click("Cmd1"); });
+        return session<pendlow::MainWindow>("Pendlow", [](auto& s, int) { s.click("Cmd1"); });
     return nullptr;
 }

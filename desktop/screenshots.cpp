@@ -12,12 +12,12 @@
 #include <functional>
 
 // The games name their window files alike, so each is reached by its folder.
-#include "../games/brannock/frm1.h"
-#include "../games/corvane/form1.h"
-#include "../games/marrowby/frm1.h"
-#include "../games/pendlow/form1.h"
-#include "../games/quillsey/form1.h"
-#include "../games/tessaly/frm1.h"
+#include "../games/brannock/mainwindow.h"
+#include "../games/corvane/mainwindow.h"
+#include "../games/marrowby/mainwindow.h"
+#include "../games/pendlow/mainwindow.h"
+#include "../games/quillsey/mainwindow.h"
+#include "../games/tessaly/mainwindow.h"
 
 namespace {
 
@@ -71,36 +71,36 @@ std::function<Form*(shell::Runtime&)> playing(std::function<void(Form*)> moves =
 const QList<Shot>& shots()
 {
     static const QList<Shot> list = {
-        {"marrowby", "Marrowby", playing<marrowby::frm1>([](Form* w) {
+        {"marrowby", "Marrowby", playing<marrowby::MainWindow>([](Form* w) {
              click(w, "cmd1");
              click(w, "cmd2");
              click(w, "cmd1");
          })},
-        {"marrowby-rules", "Marrowby", playing<marrowby::frm3>()},
-        {"marrowby-warning", "Marrowby", playing<marrowby::Frm2>()},
-        {"quillsey", "Quillsey", playing<quillsey::Form1>([](Form* w) {
+        {"marrowby-rules", "Marrowby", playing<marrowby::RulesWindow>()},
+        {"marrowby-warning", "Marrowby", playing<marrowby::WarningWindow>()},
+        {"quillsey", "Quillsey", playing<quillsey::MainWindow>([](Form* w) {
              type(w, "txt4", QStringLiteral("200"));
              for (const char* button : {"cmd1", "cmd2", "cmd3", "cmd4", "cmd6"})
                  click(w, button);
          })},
-        {"quillsey-rules", "Quillsey", playing<quillsey::frm2>()},
-        {"tessaly", "Tessaly", playing<tessaly::Frm1>([](Form* w) {
+        {"quillsey-rules", "Quillsey", playing<quillsey::RulesWindow>()},
+        {"tessaly", "Tessaly", playing<tessaly::MainWindow>([](Form* w) {
              type(w, "txt3", QStringLiteral("50"));
              type(w, "txt4", QStringLiteral("орел"));
              click(w, "cmd2");
          })},
-        {"brannock", "Brannock", playing<brannock::Frm1>([](Form* w) {
+        {"brannock", "Brannock", playing<brannock::MainWindow>([](Form* w) {
              click(w, "CmdR");
              for (int i = 0; i < 3; ++i)
                  click(w, "cmd1");
          })},
-        {"corvane", "Corvane", playing<corvane::Form1>([](Form* w) {
+        {"corvane", "Corvane", playing<corvane::MainWindow>([](Form* w) {
              click(w, "STM", 3);
              click(w, "STRez", 1);
              click(w, "CmdM");
              click(w, "CmdM");
          })},
-        {"pendlow", "Pendlow", playing<pendlow::Form1>([](Form* w) {
+        {"pendlow", "Pendlow", playing<pendlow::MainWindow>([](Form* w) {
              for (int i = 0; i < 3; ++i)
                  click(w, "Cmd1");
          })},

@@ -257,7 +257,7 @@ QList<std::pair<int, QWidget*>> Form::arrayMembers(const QString& name) const
 
 void Form::showWindow()
 {
-    // Captions are final now, after Form_Load.
+    // Captions are final now, after load.
     for (QLabel* text : findChildren<QLabel*>())
         squeezeOntoOneLine(text);
     show();

@@ -25,8 +25,8 @@ public:
     Form(Runtime& runtime, const FormSpec& description);
     ~Form() override;
 
-    // Runs before the window is first shown.
-    virtual void Form_Load() {}
+    // Runs each time the window is loaded, before it shows.
+    virtual void load() {}
 
     // The control of that name, or that member of a control array.
     QWidget* control(const QString& name, int index = -1) const;
@@ -61,6 +61,15 @@ protected:
     {
         connect(source, &QAbstractButton::clicked, this, [this, procedure] {
             m_runtime.run([&] { (static_cast<Window*>(this)->*procedure)(); });
+        });
+    }
+
+    // One procedure behind several buttons, told which one was pressed.
+    template <typename Window, typename Parameter, typename Argument>
+    void onClick(QAbstractButton* source, void (Window::*procedure)(Parameter), Argument argument)
+    {
+        connect(source, &QAbstractButton::clicked, this, [this, procedure, argument] {
+            m_runtime.run([&] { (static_cast<Window*>(this)->*procedure)(argument); });
         });
     }
 
@@ -109,7 +118,7 @@ public:
         if (!m_window) {
             m_window = new Window(runtime);
             m_window->setAttribute(Qt::WA_DeleteOnClose);
-            m_window->Form_Load();
+            m_window->load();
             m_window->showWindow();
         } else {
             m_window->show();
@@ -130,7 +139,7 @@ Window* openStartupForm(Runtime& runtime)
 {
     auto* window = new Window(runtime);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    runtime.run([&] { window->Form_Load(); });
+    runtime.run([&] { window->load(); });
     if (!runtime.hasEnded())
         window->showWindow();
     return window;

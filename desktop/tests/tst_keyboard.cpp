@@ -14,12 +14,12 @@
 #include <QTimer>
 #include <functional>
 
-#include "../../games/brannock/frm1.h"
-#include "../../games/corvane/form1.h"
-#include "../../games/marrowby/frm1.h"
-#include "../../games/pendlow/form1.h"
-#include "../../games/quillsey/form1.h"
-#include "../../games/tessaly/frm1.h"
+#include "../../games/brannock/mainwindow.h"
+#include "../../games/corvane/mainwindow.h"
+#include "../../games/marrowby/mainwindow.h"
+#include "../../games/pendlow/mainwindow.h"
+#include "../../games/quillsey/mainwindow.h"
+#include "../../games/tessaly/mainwindow.h"
 
 using namespace shell;
 
@@ -105,12 +105,12 @@ private slots:
     {
         QTest::addColumn<QString>("program");
         QTest::addColumn<Opener>("open");
-        QTest::addRow("Marrowby") << "Marrowby" << opener<marrowby::frm1>();
-        QTest::addRow("Quillsey") << "Quillsey" << opener<quillsey::Form1>();
-        QTest::addRow("Tessaly") << "Tessaly" << opener<tessaly::Frm1>();
-        QTest::addRow("Brannock") << "Brannock" << opener<brannock::Frm1>();
-        QTest::addRow("Corvane") << "Corvane" << opener<corvane::Form1>();
-        QTest::addRow("Pendlow") << "Pendlow" << opener<pendlow::Form1>();
+        QTest::addRow("Marrowby") << "Marrowby" << opener<marrowby::MainWindow>();
+        QTest::addRow("Quillsey") << "Quillsey" << opener<quillsey::MainWindow>();
+        QTest::addRow("Tessaly") << "Tessaly" << opener<tessaly::MainWindow>();
+        QTest::addRow("Brannock") << "Brannock" << opener<brannock::MainWindow>();
+        QTest::addRow("Corvane") << "Corvane" << opener<corvane::MainWindow>();
+        QTest::addRow("Pendlow") << "Pendlow" << opener<pendlow::MainWindow>();
     }
 
     void tabVisitsTheControlsInTabOrder()
@@ -146,7 +146,7 @@ private slots:
         ScriptedRandom random;
         QtDialogs dialogs;
         Runtime runtime(QStringLiteral("Corvane"), random, dialogs);
-        std::unique_ptr<Form> window(openStartupForm<corvane::Form1>(runtime));
+        std::unique_ptr<Form> window(openStartupForm<corvane::MainWindow>(runtime));
         QApplication::setActiveWindow(window.get());
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         const auto focus = [] { return nameOf(QApplication::focusWidget()); };

@@ -6,12 +6,12 @@
 #include <algorithm>
 #include <functional>
 
-#include "../../games/brannock/frm1.h"
-#include "../../games/corvane/form1.h"
-#include "../../games/marrowby/frm1.h"
-#include "../../games/pendlow/form1.h"
-#include "../../games/quillsey/form1.h"
-#include "../../games/tessaly/frm1.h"
+#include "../../games/brannock/mainwindow.h"
+#include "../../games/corvane/mainwindow.h"
+#include "../../games/marrowby/mainwindow.h"
+#include "../../games/pendlow/mainwindow.h"
+#include "../../games/quillsey/mainwindow.h"
+#include "../../games/tessaly/mainwindow.h"
 
 using namespace shell;
 
@@ -49,15 +49,15 @@ private slots:
         QTest::addColumn<Maker>("window");
         QTest::addColumn<Sizes>("sizes");
         const Sizes gameIcon = squares({16, 32, 48, 64, 128});
-        QTest::addRow("Marrowby keeps the default") << make<marrowby::frm1>() << Sizes();
-        QTest::addRow("Marrowby rules keep the default") << make<marrowby::frm3>() << Sizes();
-        QTest::addRow("Marrowby warning keeps the default") << make<marrowby::Frm2>() << Sizes();
-        QTest::addRow("Quillsey") << make<quillsey::Form1>() << gameIcon;
-        QTest::addRow("Quillsey rules") << make<quillsey::frm2>() << gameIcon;
-        QTest::addRow("Tessaly's smile") << make<tessaly::Frm1>() << squares({16, 32});
-        QTest::addRow("Brannock") << make<brannock::Frm1>() << gameIcon;
-        QTest::addRow("Corvane") << make<corvane::Form1>() << gameIcon;
-        QTest::addRow("Pendlow") << make<pendlow::Form1>() << gameIcon;
+        QTest::addRow("Marrowby keeps the default") << make<marrowby::MainWindow>() << Sizes();
+        QTest::addRow("Marrowby rules keep the default") << make<marrowby::RulesWindow>() << Sizes();
+        QTest::addRow("Marrowby warning keeps the default") << make<marrowby::WarningWindow>() << Sizes();
+        QTest::addRow("Quillsey") << make<quillsey::MainWindow>() << gameIcon;
+        QTest::addRow("Quillsey rules") << make<quillsey::RulesWindow>() << gameIcon;
+        QTest::addRow("Tessaly's smile") << make<tessaly::MainWindow>() << squares({16, 32});
+        QTest::addRow("Brannock") << make<brannock::MainWindow>() << gameIcon;
+        QTest::addRow("Corvane") << make<corvane::MainWindow>() << gameIcon;
+        QTest::addRow("Pendlow") << make<pendlow::MainWindow>() << gameIcon;
     }
 
     void windowsCarryTheirIcons()

@@ -1,7 +1,7 @@
-#include "frm1.h"
+#include "mainwindow.h"
 #include "program.h"
 
 int main(int argc, char** argv)
 {
-    return shell::runProgram<brannock::Frm1>(argc, argv, QStringLiteral("Brannock"));
+    return shell::runProgram<brannock::MainWindow>(argc, argv, QStringLiteral("Brannock"));
 }

@@ -1,7 +1,7 @@
-#include "form1.h"
+#include "mainwindow.h"
 #include "program.h"
 
 int main(int argc, char** argv)
 {
-    return shell::runProgram<corvane::Form1>(argc, argv, QStringLiteral("Corvane"));
+    return shell::runProgram<corvane::MainWindow>(argc, argv, QStringLiteral("Corvane"));
 }

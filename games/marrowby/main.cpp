@@ -1,7 +1,7 @@
-#include "frm1.h"
+#include "mainwindow.h"
 #include "program.h"
 
 int main(int argc, char** argv)
 {
-    return shell::runProgram<marrowby::frm1>(argc, argv, QStringLiteral("Marrowby"));
+    return shell::runProgram<marrowby::MainWindow>(argc, argv, QStringLiteral("Marrowby"));
 }

@@ -1,7 +1,7 @@
-#include "form1.h"
+#include "mainwindow.h"
 #include "program.h"
 
 int main(int argc, char** argv)
 {
-    return shell::runProgram<pendlow::Form1>(argc, argv, QStringLiteral("Pendlow"));
+    return shell::runProgram<pendlow::MainWindow>(argc, argv, QStringLiteral("Pendlow"));
 }

@@ -1,7 +1,7 @@
-#include "form1.h"
+#include "mainwindow.h"
 #include "program.h"
 
 int main(int argc, char** argv)
 {
-    return shell::runProgram<quillsey::Form1>(argc, argv, QStringLiteral("Quillsey"));
+    return shell::runProgram<quillsey::MainWindow>(argc, argv, QStringLiteral("Quillsey"));
 }

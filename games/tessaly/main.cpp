@@ -1,7 +1,7 @@
-#include "frm1.h"
+#include "mainwindow.h"
 #include "program.h"
 
 int main(int argc, char** argv)
 {
-    return shell::runProgram<tessaly::Frm1>(argc, argv, QStringLiteral("Tessaly"));
+    return shell::runProgram<tessaly::MainWindow>(argc, argv, QStringLiteral("Tessaly"));
 }

@@ -43,7 +43,7 @@ public:
         onClick(button("Go"), &Sample::Go_Click);
     }
 
-    void Form_Load() override { ++loads; }
+    void load() override { ++loads; }
     void Pick_Click(int index) { picked.append(index); }
     void Go_Click()
     {

@@ -1,11 +1,11 @@
-#include "frm1.h"
+#include "mainwindow.h"
 #include "gameharness.h"
 
 #include <QTest>
 #include <functional>
 
 using namespace shell;
-using brannock::Frm1;
+using brannock::MainWindow;
 
 namespace {
 
@@ -43,7 +43,7 @@ struct Brannock {
     Brannock() : runtime(QStringLiteral("Brannock"), random, watched)
     {
         QApplication::setQuitOnLastWindowClosed(false);
-        window = openStartupForm<Frm1>(runtime);
+        window = openStartupForm<MainWindow>(runtime);
         watched.look = [this] { return boxes7(); };
     }
     ~Brannock() { delete window.data(); }
@@ -90,7 +90,7 @@ struct Brannock {
     ScriptedDialogs boxes;
     WatchedDialogs watched{boxes};
     Runtime runtime;
-    QPointer<Frm1> window;
+    QPointer<MainWindow> window;
 };
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "frm1.h"
+#include "mainwindow.h"
 #include "storm.h"
 
 #include <QLabel>
@@ -6,7 +6,7 @@
 #include <QTest>
 
 using namespace shell;
-using brannock::Frm1;
+using brannock::MainWindow;
 
 namespace {
 
@@ -39,7 +39,7 @@ int dieOf(const QString& text)
 // Follows the game from what the window shows. The dice of a throw that ends
 // a game are cleared before the event returns, so the board is also caught
 // the moment the game starts clearing it.
-class BrannockStorm : public Storm<Frm1> {
+class BrannockStorm : public Storm<MainWindow> {
 public:
     BrannockStorm() : Storm(QStringLiteral("Brannock"), 6) {}
 
@@ -47,7 +47,7 @@ public:
     QMap<QString, int> endings() const { return m_endings; }
 
 protected:
-    void act(Frm1& window) override
+    void act(MainWindow& window) override
     {
         m_event = Event::Typing;
         m_quitting = false;
@@ -73,7 +73,7 @@ protected:
         }
     }
 
-    void check(Frm1& window, const QList<ShownBox>& boxes) override
+    void check(MainWindow& window, const QList<ShownBox>& boxes) override
     {
         const QStringList before = m_screen;
         m_screen = screen(window);
@@ -110,7 +110,7 @@ protected:
         QCOMPARE(window.label("Lbln")->text(), m_name);
     }
 
-    void restarted(Frm1& window) override
+    void restarted(MainWindow& window) override
     {
         QVERIFY2(m_quitting || m_event == Event::None, "the program ended without being asked to");
         m_event = Event::None;
@@ -140,7 +140,7 @@ private:
 
     // A click by mouse, or the space bar on the button.
 
-    static QStringList screen(Frm1& window)
+    static QStringList screen(MainWindow& window)
     {
         QStringList texts;
         for (const QString& name : boxNames)

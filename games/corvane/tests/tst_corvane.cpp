@@ -1,4 +1,4 @@
-#include "form1.h"
+#include "mainwindow.h"
 #include "gameharness.h"
 #include "qtdialogs.h"
 
@@ -7,7 +7,7 @@
 #include <QTest>
 
 using namespace shell;
-using corvane::Form1;
+using corvane::MainWindow;
 
 namespace {
 
@@ -22,7 +22,7 @@ const ShownBox won{QStringLiteral("Вы выиграли :) ! Сыграем е�
 QString coinsCaption(const QString& number) { return QStringLiteral("На данный момент у Вас монет: ") + number; }
 QString totalCaption(const QString& number) { return QStringLiteral("Общая сумма: ") + number + QStringLiteral("$"); }
 
-struct Corvane : GameHarness<Form1> {
+struct Corvane : GameHarness<MainWindow> {
     Corvane() : GameHarness(program) {}
 
     void pick(int stake, int side)
@@ -59,7 +59,7 @@ private slots:
     void startsWithNothingSelected()
     {
         Corvane game;
-        Form1& window = *game.window;
+        MainWindow& window = *game.window;
         QCOMPARE(window.windowTitle(), program);
         QCOMPARE(window.size(), QSize(444, 407));
         QCOMPARE(window.tabOrder().first(), window.button("CmdM"));
@@ -229,7 +229,7 @@ private slots:
     void keyboardSelectionRaisesClick()
     {
         Corvane game;
-        Form1& window = *game.window;
+        MainWindow& window = *game.window;
         // Arrow keys move among the buttons only in the active window.
         QApplication::setActiveWindow(&window);
         QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -256,7 +256,7 @@ private slots:
         RuntimeRandom random;
         ScriptedDialogs boxes;
         Runtime runtime(program, random, boxes);
-        QPointer<Form1> window = openStartupForm<Form1>(runtime);
+        QPointer<MainWindow> window = openStartupForm<MainWindow>(runtime);
         QTest::mouseClick(window->option("STM", 1), Qt::LeftButton);
         QTest::mouseClick(window->option("STRez", heads), Qt::LeftButton);
         QTest::mouseClick(window->button("CmdM"), Qt::LeftButton);

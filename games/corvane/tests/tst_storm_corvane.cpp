@@ -1,4 +1,4 @@
-#include "form1.h"
+#include "mainwindow.h"
 #include "storm.h"
 
 #include <QApplication>
@@ -9,7 +9,7 @@
 #include <algorithm>
 
 using namespace shell;
-using corvane::Form1;
+using corvane::MainWindow;
 
 namespace {
 
@@ -25,7 +25,7 @@ QString coinsCaption(int coins) { return QStringLiteral("На данный мо�
 QString totalCaption(long long total) { return QStringLiteral("Общая сумма: ") + padded(total) + QStringLiteral("$"); }
 
 // The member of an option group that is selected; 0 for none.
-int selected(const Form1& window, const QString& group, int members)
+int selected(const MainWindow& window, const QString& group, int members)
 {
     int found = 0;
     for (int index = 1; index <= members; ++index) {
@@ -43,7 +43,7 @@ int selected(const Form1& window, const QString& group, int members)
 // direction the shown result and the selected side give, that the total is
 // 1000 times the coins except beside a fresh game's 15, and that a game ends
 // exactly when the coins reach none or 100.
-class CorvaneStorm : public Storm<Form1> {
+class CorvaneStorm : public Storm<MainWindow> {
 public:
     CorvaneStorm() : Storm(program, 31) {}
 
@@ -57,7 +57,7 @@ public:
     }
 
 protected:
-    void act(Form1& window) override
+    void act(MainWindow& window) override
     {
         m_tossed = false;
         const int roll = input.pick(1000);
@@ -76,7 +76,7 @@ protected:
         }
     }
 
-    void check(Form1& window, const QList<ShownBox>& boxes) override
+    void check(MainWindow& window, const QList<ShownBox>& boxes) override
     {
         const int stake = selected(window, "STM", stakes);
         const int side = selected(window, "STRez", sides);
@@ -100,7 +100,7 @@ protected:
         QCOMPARE(window.label("Label2", 4)->text(), m_totalText);
     }
 
-    void restarted(Form1& window) override
+    void restarted(MainWindow& window) override
     {
         m_coins = 15;
         m_result = QStringLiteral("Делайте Ваши ставки");
@@ -114,7 +114,7 @@ private:
 
     // An arrow moves the selection on from the selected option, or only
     // the focus from another; a blank selects the option that has the focus.
-    void useKeys(Form1& window, const QString& group, int members)
+    void useKeys(MainWindow& window, const QString& group, int members)
     {
         static const Qt::Key keys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right, Qt::Key_Space};
         const int current = selected(window, group, members);

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Draws Marrowby's three pictures: the main window's dice background,
-the rules card and the last-turn warning.  Run with Debian's python3
-(it has Pillow); the files are written next to this script."""
+the rules card and the last-turn warning, each also at twice the size
+(name@2x.ext) for screens with two pixels a point.  Run with Debian's
+python3 (it has Pillow); the files are written next to this script."""
 
 import math
 from pathlib import Path
@@ -14,6 +15,7 @@ RULES_FONT = FONTS / "ComicRelief-Bold.ttf"
 WARNING_FONT = Path("/usr/share/fonts/truetype/liberation2/LiberationSerif-BoldItalic.ttf")
 
 SS = 4  # supersampling factor; everything is drawn big, then shrunk smoothly
+SCALES = {1: "", 2: "@2x"}  # picture pixels a point, and the file name's mark
 
 BACKGROUND = (253, 202, 0)
 FACE_COLOURS = {"front": (224, 224, 224), "top": (128, 128, 128), "right": (160, 160, 160)}
@@ -198,18 +200,18 @@ def fit(shapes, box):
     return [(c, [(x * scale + dx, y * scale + dy) for x, y in poly], o) for c, poly, o in shapes]
 
 
-def draw_dice(image, box):
+def draw_dice(image, box, scale):
     """Paint the two dice (with shadows) into box on a supersampled image."""
     draw = ImageDraw.Draw(image)
-    edge_width = round(1.2 * SS)
-    for colour, poly, outlined in fit(dice_shapes(), [c * SS for c in box]):
+    edge_width = round(1.2 * SS) * scale
+    for colour, poly, outlined in fit(dice_shapes(), [c * SS * scale for c in box]):
         draw.polygon(poly, fill=colour)
         if outlined:
             draw.line(poly + [poly[0]], fill=EDGE, width=edge_width, joint="curve")
 
 
-def canvas(size):
-    return Image.new("RGB", (size[0] * SS, size[1] * SS), BACKGROUND)
+def canvas(size, scale):
+    return Image.new("RGB", (size[0] * SS * scale, size[1] * SS * scale), BACKGROUND)
 
 
 def shrink(image):
@@ -266,9 +268,9 @@ class Lettering:
 
 # ------------------------------------------------------------ the pictures
 
-def dice_picture():
-    image = canvas((605, 381))
-    draw_dice(image, (14, 12, 400, 250))
+def dice_picture(scale):
+    image = canvas((605, 381), scale)
+    draw_dice(image, (14, 12, 400, 250), scale)
     return shrink(image)
 
 
@@ -299,7 +301,9 @@ def even_lines(words, widths, space, count):
 
 
 def rules_layout(width, height):
-    """The largest lettering for which the 13 lines and the wish fit."""
+    """The largest lettering for which the 13 lines and the wish fit, at
+    one point a picture pixel: a larger picture scales this layout rather
+    than fitting its own, so its lines break at the same words."""
     words = RULES.split()
     for size in range(30 * SS, 10 * SS, -1):
         letters = Lettering(RULES_FONT, size, misfits="ю")
@@ -310,23 +314,25 @@ def rules_layout(width, height):
         tall = step * RULES_LINES + bottom - top
         wide = max(letters.length(line) for line in lines)
         if tall <= height and wide <= width:
-            return letters, lines, step
+            return size, lines, step
     raise RuntimeError("rules text does not fit")
 
 
-def rules_picture():
-    image = canvas((497, 361))
-    draw_dice(image, (20, 36, 476, 326))
+def rules_picture(scale):
+    image = canvas((497, 361), scale)
+    draw_dice(image, (20, 36, 476, 326), scale)
     # Washed-out dice stay recognisable without fighting the text.
     image = Image.blend(image, Image.new("RGB", image.size, BACKGROUND), 0.55)
 
     view_w, view_h, margin = 491 * SS, 346 * SS, 7 * SS  # the window shows only this much
-    letters, lines, step = rules_layout(view_w - 2 * margin, view_h - 2 * margin)
+    size, lines, step = rules_layout(view_w - 2 * margin, view_h - 2 * margin)
+    letters = Lettering(RULES_FONT, size * scale, misfits="ю")
+    view_w, view_h, step = view_w * scale, view_h * scale, step * scale
     top, bottom = letters.ink_height()
     wide = max(letters.length(line) for line in lines)
     x = (view_w - wide) / 2  # lines are left-aligned, the block itself centred
     y = (view_h - (step * RULES_LINES + bottom - top)) / 2 - top
-    ink, shade, offset = (139, 37, 0), (58, 10, 0), round(1.5 * SS)
+    ink, shade, offset = (139, 37, 0), (58, 10, 0), round(1.5 * SS) * scale
     for line in lines:
         letters.draw(image, (x, y), line, ink, shade, offset)
         y += step
@@ -335,27 +341,29 @@ def rules_picture():
     return shrink(image)
 
 
-def warning_picture():
-    image = canvas((534, 269))
-    draw_dice(image, (32, 8, 494, 256))  # centred in the visible part
+def warning_picture(scale):
+    image = canvas((534, 269), scale)
+    draw_dice(image, (32, 8, 494, 256), scale)  # centred in the visible part
 
-    view_w, view_h = 526 * SS, 264 * SS  # the window shows only this much
-    letters = Lettering(WARNING_FONT, 54 * SS)
-    step = 60 * SS
+    ss = SS * scale
+    view_w, view_h = 526 * ss, 264 * ss  # the window shows only this much
+    letters = Lettering(WARNING_FONT, 54 * ss)
+    step = 60 * ss
     top, bottom = letters.ink_height()
     y = (view_h - (step * (len(WARNING_LINES) - 1) + bottom - top)) / 2 - top
     for line in WARNING_LINES:
         x = (view_w - letters.length(line)) / 2
-        letters.draw(image, (x, y), line, (224, 0, 0), (70, 0, 0), round(1.5 * SS))
+        letters.draw(image, (x, y), line, (224, 0, 0), (70, 0, 0), round(1.5 * SS) * scale)
         y += step
     return shrink(image)
 
 
 def main():
-    dice_picture().save(HERE / "dice.bmp")
-    # 4:4:4 chroma keeps the coloured lettering's edges crisp.
-    rules_picture().save(HERE / "rules.jpg", quality=92, subsampling=0)
-    warning_picture().save(HERE / "warning.jpg", quality=92, subsampling=0)
+    for scale, mark in SCALES.items():
+        dice_picture(scale).save(HERE / f"dice{mark}.bmp")
+        # 4:4:4 chroma keeps the coloured lettering's edges crisp.
+        rules_picture(scale).save(HERE / f"rules{mark}.jpg", quality=92, subsampling=0)
+        warning_picture(scale).save(HERE / f"warning{mark}.jpg", quality=92, subsampling=0)
 
 
 if __name__ == "__main__":

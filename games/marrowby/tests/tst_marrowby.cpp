@@ -1,13 +1,13 @@
-#include "frm1.h"
+#include "mainwindow.h"
 #include "gameharness.h"
 
 #include <QApplication>
 #include <QTest>
 
 using namespace shell;
-using marrowby::Frm2;
-using marrowby::frm1;
-using marrowby::frm3;
+using marrowby::WarningWindow;
+using marrowby::MainWindow;
+using marrowby::RulesWindow;
 
 Q_DECLARE_METATYPE(shell::ShownBox)
 
@@ -29,7 +29,7 @@ QList<Window*> openWindows()
     return found;
 }
 
-struct Marrowby : GameHarness<frm1> {
+struct Marrowby : GameHarness<MainWindow> {
     Marrowby() : GameHarness(QStringLiteral("Marrowby")) {}
 
     void move(int player, int die1, int die2)
@@ -61,12 +61,12 @@ struct Marrowby : GameHarness<frm1> {
 
 // Records the first die and player 2's score as the warning window appears.
 struct ShowWatcher : QObject {
-    QPointer<frm1> game;
+    QPointer<MainWindow> game;
     QStringList seen;
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Show && qobject_cast<Frm2*>(watched))
+        if (event->type() == QEvent::Show && qobject_cast<WarningWindow*>(watched))
             seen = {game->textBox("txt1")->text(), game->textBox("txt5")->text()};
         return false;
     }
@@ -206,11 +206,11 @@ private slots:
         if (opener == 2)
             game.move(2, player2Dice[0], player2Dice[1]);
         for (int moves2 = opener == 2 ? 1 : 0; moves2 < 24; ++moves2) {
-            QCOMPARE(openWindows<Frm2>().size(), 0);
+            QCOMPARE(openWindows<WarningWindow>().size(), 0);
             game.move(1, die1, die2);
             game.move(2, player2Dice[0], player2Dice[1]);
         }
-        QCOMPARE(openWindows<Frm2>().size(), 1);
+        QCOMPARE(openWindows<WarningWindow>().size(), 1);
         QCOMPARE(game.boxes.takeShown(), QList<ShownBox>());
 
         game.move(1, die1, die2);
@@ -245,16 +245,16 @@ private slots:
 
         // Still open from the last game: it stays the one window.
         game.play(1, 24, 1, 1);
-        QCOMPARE(openWindows<Frm2>().size(), 1);
+        QCOMPARE(openWindows<WarningWindow>().size(), 1);
         game.boxes.answer(Answer::Ok);
         game.play(1, 1, 1, 1);
 
         // Closed by the player: the next game opens it again.
-        openWindows<Frm2>().first()->close();
-        QCOMPARE(openWindows<Frm2>().size(), 0);
+        openWindows<WarningWindow>().first()->close();
+        QCOMPARE(openWindows<WarningWindow>().size(), 0);
         game.play(1, 24, 1, 1);
-        QCOMPARE(openWindows<Frm2>().size(), 1);
-        QCOMPARE(openWindows<Frm2>().first()->geometry(), QRect(274, 144, 526, 264));
+        QCOMPARE(openWindows<WarningWindow>().size(), 1);
+        QCOMPARE(openWindows<WarningWindow>().first()->geometry(), QRect(274, 144, 526, 264));
         QVERIFY(game.scriptUsedUp());
     }
 
@@ -282,7 +282,7 @@ private slots:
 
         // Player 2's count starts again: no warning until the new game's 24th move.
         game.play(3 - lastMover, 23, 1, 1);
-        QCOMPARE(openWindows<Frm2>().size(), 0);
+        QCOMPARE(openWindows<WarningWindow>().size(), 0);
         QCOMPARE(game.text("txt5"), QStringLiteral("551931"));
         QVERIFY(game.scriptUsedUp());
     }
@@ -292,17 +292,17 @@ private slots:
         Marrowby game;
         for (int i = 0; i < 3; ++i)
             game.click("cmd3");
-        QCOMPARE(openWindows<frm3>().size(), 1);
-        frm3* rules = openWindows<frm3>().first();
+        QCOMPARE(openWindows<RulesWindow>().size(), 1);
+        RulesWindow* rules = openWindows<RulesWindow>().first();
         QCOMPARE(rules->windowTitle(), QStringLiteral("Правила игры"));
         QCOMPARE(rules->geometry(), QRect(23, 427, 491, 346));
 
         game.move(1, 2, 2);  // the game goes on beside it
         QCOMPARE(game.text("txt4"), QStringLiteral("27995"));
         rules->close();
-        QCOMPARE(openWindows<frm3>().size(), 0);
+        QCOMPARE(openWindows<RulesWindow>().size(), 0);
         game.click("cmd3");
-        QCOMPARE(openWindows<frm3>().size(), 1);
+        QCOMPARE(openWindows<RulesWindow>().size(), 1);
     }
 
     void exitAsksFirst_data()
@@ -339,7 +339,7 @@ private slots:
             RuntimeRandom random;
             ScriptedDialogs boxes;
             Runtime runtime(QStringLiteral("Marrowby"), random, boxes);
-            QPointer<frm1> window = openStartupForm<frm1>(runtime);
+            QPointer<MainWindow> window = openStartupForm<MainWindow>(runtime);
             for (const char* name : {"cmd1", "cmd2", "cmd1"}) {
                 QTest::mouseClick(window->button(name), Qt::LeftButton);
                 seen << window->textBox("txt1")->text() << window->textBox("txt2")->text();

@@ -1,4 +1,4 @@
-#include "frm1.h"
+#include "mainwindow.h"
 #include "storm.h"
 
 #include <QApplication>
@@ -8,9 +8,9 @@
 #include <numeric>
 
 using namespace shell;
-using marrowby::Frm2;
-using marrowby::frm1;
-using marrowby::frm3;
+using marrowby::WarningWindow;
+using marrowby::MainWindow;
+using marrowby::RulesWindow;
 
 namespace {
 
@@ -40,7 +40,7 @@ int visibleWindows()
     return count;
 }
 
-QStringList texts(const frm1& window)
+QStringList texts(const MainWindow& window)
 {
     QStringList all;
     for (const QString& name : boxNames)
@@ -57,7 +57,7 @@ int face(const QString& text)
 // Two players clicking in any order: the storm follows whose turn it is,
 // each player's score as the sum of the prizes the window showed him, and
 // player 2's moves to the judgement.
-class MarrowbyStorm : public Storm<frm1> {
+class MarrowbyStorm : public Storm<MainWindow> {
 public:
     MarrowbyStorm() : Storm(program, 11) {}
 
@@ -73,7 +73,7 @@ public:
 protected:
     enum class Event { Move1, Move2, Rules, NewGame, Exit, Typed, Quiet };
 
-    void act(frm1& window) override
+    void act(MainWindow& window) override
     {
         m_written = texts(window);
         const int roll = input.pick(1000);
@@ -106,10 +106,10 @@ protected:
         }
     }
 
-    void check(frm1& window, const QList<ShownBox>& boxes) override
+    void check(MainWindow& window, const QList<ShownBox>& boxes) override
     {
-        QVERIFY(visibleWindows<frm3>() <= 1);
-        QVERIFY(visibleWindows<Frm2>() <= 1);
+        QVERIFY(visibleWindows<RulesWindow>() <= 1);
+        QVERIFY(visibleWindows<WarningWindow>() <= 1);
         switch (m_event) {
         case Event::Move1:
             move(1, boxes);
@@ -119,7 +119,7 @@ protected:
             break;
         case Event::Rules:
             QCOMPARE(boxes, QList<ShownBox>());
-            QCOMPARE(visibleWindows<frm3>(), 1);
+            QCOMPARE(visibleWindows<RulesWindow>(), 1);
             break;
         case Event::NewGame:
             QCOMPARE(boxes, QList<ShownBox>());
@@ -141,7 +141,7 @@ protected:
 
     // The last move's dice are cleared with the judgement, so the storm
     // watches the boxes as the game writes them.
-    void restarted(frm1& window) override
+    void restarted(MainWindow& window) override
     {
         newGame();
         m_turn = 0;
@@ -189,7 +189,7 @@ private:
         for (int box : {0, 1, 2, 2 + player})
             m_texts[box] = m_written[box];
         if (player == 2 && m_moves2 == lastMove - 1)
-            QCOMPARE(visibleWindows<Frm2>(), 1);
+            QCOMPARE(visibleWindows<WarningWindow>(), 1);
     }
 
     ShownBox judgement() const

@@ -1,11 +1,11 @@
-#include "form1.h"
+#include "mainwindow.h"
 #include "gameharness.h"
 #include "qtdialogs.h"
 
 #include <QTest>
 
 using namespace shell;
-using pendlow::Form1;
+using pendlow::MainWindow;
 
 namespace {
 
@@ -13,7 +13,7 @@ const QString endTitle = QStringLiteral("Игра окончена");
 const ShownBox millionaire{QStringLiteral("Вы миллионер!!!!"), Style::Exclamation, endTitle};
 const ShownBox gameOver{QStringLiteral("Игра окончена!"), Style::Exclamation, QStringLiteral("Компьютерная кость")};
 
-struct Pendlow : GameHarness<Form1> {
+struct Pendlow : GameHarness<MainWindow> {
     Pendlow() : GameHarness(QStringLiteral("Pendlow")) {}
 
     void throwOnce(int player, int computer)
@@ -52,7 +52,7 @@ private slots:
         RuntimeRandom random;
         ScriptedDialogs boxes;
         Runtime runtime(QStringLiteral("Pendlow"), random, boxes);
-        QPointer<Form1> window = openStartupForm<Form1>(runtime);
+        QPointer<MainWindow> window = openStartupForm<MainWindow>(runtime);
         QTest::mouseClick(window->button("Cmd1"), Qt::LeftButton);
         QCOMPARE(window->textBox("Txt1")->text(), QStringLiteral("7055"));
         QCOMPARE(window->textBox("Txt2")->text(), QStringLiteral("5334"));

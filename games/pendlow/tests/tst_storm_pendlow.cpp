@@ -1,4 +1,4 @@
-#include "form1.h"
+#include "mainwindow.h"
 #include "storm.h"
 
 #include <QLabel>
@@ -6,19 +6,19 @@
 #include <QTest>
 
 using namespace shell;
-using pendlow::Form1;
+using pendlow::MainWindow;
 
 namespace {
 
 // Follows the game from what the window shows and checks that the totals
 // are the sums of the throws since the last game end, and that the boxes
 // come in their order.
-class PendlowStorm : public Storm<Form1> {
+class PendlowStorm : public Storm<MainWindow> {
 public:
     PendlowStorm() : Storm(QStringLiteral("Pendlow"), 7) {}
 
 protected:
-    void act(Form1& window) override
+    void act(MainWindow& window) override
     {
         m_threw = false;
         switch (input.pick(10)) {
@@ -43,7 +43,7 @@ protected:
         }
     }
 
-    void check(Form1& window, const QList<ShownBox>& boxes) override
+    void check(MainWindow& window, const QList<ShownBox>& boxes) override
     {
         if (m_askedComputer) {
             m_askedComputer = false;
@@ -68,7 +68,7 @@ protected:
         QCOMPARE(boxes, expectedBoxes());
     }
 
-    void restarted(Form1&) override { reset(); }
+    void restarted(MainWindow&) override { reset(); }
 
 private:
     QList<ShownBox> expectedBoxes()

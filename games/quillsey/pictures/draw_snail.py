@@ -1,5 +1,7 @@
 #!/usr/bin/python3
-"""Writes snail.gif: a 72 x 53 cartoon snail, head to the left, that blinks.
+"""Writes snail.gif: a 72 x 53 cartoon snail, head to the left, that blinks,
+and snail@2x.gif, the same snail at 144 x 106 for screens with two pixels a
+point.
 
 Drawn at four times the size and scaled down. The window behind the picture
 is pure yellow, so half-covered edge pixels are mixed with yellow and then
@@ -20,6 +22,7 @@ HERE = Path(__file__).parent
 S = 4
 W, H = 72, 53
 BW, BH = W * S, H * S
+SCALES = {1: "", 2: "@2x"}  # picture pixels a point, and the file name's mark
 
 BACKDROP = np.array([255, 255, 0], dtype=float)
 INK = (58, 32, 8)            # outline and spiral
@@ -43,8 +46,46 @@ FRAMES = [("open", 1200), ("half", 100), ("shut", 120), ("half", 100)]
 
 # ---------------------------------------------------------------- helpers
 
-def blank_mask():
-    return Image.new("L", (BW, BH), 0)
+class Sheet:
+    """The big drawing for a picture of `scale` pixels a point. Shapes are
+    given in the units of the plain picture's drawing (S to its pixel); a
+    larger picture's drawing has finer pixels, not larger shapes."""
+
+    def __init__(self, scale):
+        self.scale = scale
+        self.size = (BW * scale, BH * scale)
+        # Where each pixel's centre lands in shape units, so both pictures
+        # shrink to the same places.
+        yy, xx = np.mgrid[0:BH * scale, 0:BW * scale].astype(float)
+        self.grid = (yy + 0.5) / scale - 0.5, (xx + 0.5) / scale - 0.5
+
+    def mask(self):
+        return Image.new("L", self.size, 0)
+
+    def pen(self, img):
+        return Pen(ImageDraw.Draw(img), self.scale)
+
+
+class Pen:
+    """Draws shapes given in shape units onto a sheet's pixels."""
+
+    def __init__(self, draw, scale):
+        self.draw = draw
+        self.scale = scale
+
+    def at(self, pts):
+        k, o = self.scale, (self.scale - 1) / 2
+        return [(x * k + o, y * k + o) for x, y in pts]
+
+    def ellipse(self, box, fill):
+        (x0, y0), (x1, y1) = self.at([box[:2], box[2:]])
+        self.draw.ellipse([x0, y0, x1, y1], fill=fill)
+
+    def polygon(self, pts, fill):
+        self.draw.polygon(self.at(pts), fill=fill)
+
+    def line(self, pts, fill, width):
+        self.draw.line(self.at(pts), fill=fill, width=int(round(width * self.scale)))
 
 
 def as_bool(img):
@@ -89,21 +130,18 @@ def thick_line(draw, pts, w0, w1=None):
     n = len(pts) - 1
     for i, (a, b) in enumerate(zip(pts, pts[1:])):
         w = w0 + (w1 - w0) * i / max(n, 1)
-        draw.line([a, b], fill=255, width=int(round(w)))
+        draw.line([a, b], fill=255, width=w)
         r = w / 2
         draw.ellipse([b[0] - r, b[1] - r, b[0] + r, b[1] + r], fill=255)
     r = w0 / 2
     draw.ellipse([pts[0][0] - r, pts[0][1] - r, pts[0][0] + r, pts[0][1] + r], fill=255)
 
 
-YY, XX = np.mgrid[0:BH, 0:BW].astype(float)
-
-
 # ---------------------------------------------------------------- parts
 
-def body_mask():
-    img = blank_mask()
-    d = ImageDraw.Draw(img)
+def body_mask(sheet):
+    img = sheet.mask()
+    d = sheet.pen(img)
     # Head: an upright blob at the left.
     d.ellipse([10, 112, 86, 202], fill=255)
     # Foot: long and low, narrowing to the tail on the right.
@@ -116,17 +154,18 @@ def body_mask():
     return as_bool(img)
 
 
-def body_colour():
+def body_colour(sheet):
+    YY, _ = sheet.grid
     # Lighter along the back, a little darker towards the sole.
     t = np.clip((YY - 150) / 55, 0, 1)[..., None]
     return np.array(SKIN) * (1 - t) + np.array(SKIN_SHADE) * t
 
 
-def shell_mask():
-    img = blank_mask()
+def shell_mask(sheet):
+    img = sheet.mask()
     cx, cy = SHELL_C
     rx, ry = SHELL_R
-    ImageDraw.Draw(img).ellipse([cx - rx, cy - ry, cx + rx, cy + ry], fill=255)
+    sheet.pen(img).ellipse([cx - rx, cy - ry, cx + rx, cy + ry], fill=255)
     return as_bool(img)
 
 
@@ -144,7 +183,8 @@ def spiral_point(theta):
     return SPIRAL_C[0] + r * math.cos(a), SPIRAL_C[1] + r * math.sin(a) * 0.97
 
 
-def shell_colour():
+def shell_colour(sheet):
+    YY, XX = sheet.grid
     cx, cy = SHELL_C
     rx, ry = SHELL_R
     nx = (XX - cx) / rx
@@ -172,33 +212,35 @@ def shell_colour():
     return np.clip(col, 0, 255)
 
 
-def spiral_mask():
-    img = blank_mask()
-    d = ImageDraw.Draw(img)
+def spiral_mask(sheet):
+    img = sheet.mask()
+    d = sheet.pen(img)
     tmax = SPIRAL_TURNS * 2 * math.pi
     pts = [spiral_point(tmax * i / 400) for i in range(40, 401)]
     thick_line(d, pts, 4, 8)
     return as_bool(img)
 
 
-def disc(c, r):
+def disc(sheet, c, r):
+    YY, XX = sheet.grid
     return (XX - c[0]) ** 2 + (YY - c[1]) ** 2 <= r * r
 
 
-def draw_eye(canvas, c, state):
-    ring = disc(c, EYE_R + OUTLINE)
-    ball = disc(c, EYE_R)
+def draw_eye(sheet, canvas, c, state):
+    YY, XX = sheet.grid
+    ring = disc(sheet, c, EYE_R + OUTLINE)
+    ball = disc(sheet, c, EYE_R)
     paint(canvas, ring, INK)
     if state == "shut":
         paint(canvas, ball, LID)
         lash = np.abs(YY - (c[1] + 2 + 0.012 * (XX - c[0]) ** 2)) <= 2.6
-        paint(canvas, ball & lash & disc(c, EYE_R - 3), INK)
+        paint(canvas, ball & lash & disc(sheet, c, EYE_R - 3), INK)
         return
     paint(canvas, ball, WHITE)
     # Looking ahead, which is to the left, and a little up.
     pc = (c[0] - 5, c[1] - 1)
-    paint(canvas, ball & disc(pc, 8.5), PUPIL)
-    paint(canvas, disc((pc[0] - 2.5, pc[1] - 3), 2.8), WHITE)
+    paint(canvas, ball & disc(sheet, pc, 8.5), PUPIL)
+    paint(canvas, disc(sheet, (pc[0] - 2.5, pc[1] - 3), 2.8), WHITE)
     if state == "half":
         edge = c[1] - 1 + 0.01 * (XX - c[0]) ** 2
         lid = ball & (YY <= edge)
@@ -206,40 +248,41 @@ def draw_eye(canvas, c, state):
         paint(canvas, ball & (np.abs(YY - edge) <= 2.4), INK)
 
 
-def mouth_mask():
-    img = blank_mask()
-    d = ImageDraw.Draw(img)
+def mouth_mask(sheet):
+    img = sheet.mask()
+    d = sheet.pen(img)
     thick_line(d, bezier((17, 163), (27, 175), (41, 166), 16), 5, 4)
     return as_bool(img)
 
 
-def render(state):
-    rgb = np.zeros((BH, BW, 3))
-    alpha = np.zeros((BH, BW))
+def render(state, scale):
+    sheet = Sheet(scale)
+    rgb = np.zeros((BH * scale, BW * scale, 3))
+    alpha = np.zeros((BH * scale, BW * scale))
     canvas = (rgb, alpha)
 
-    body = body_mask()
-    paint(canvas, grow(body, OUTLINE), INK)
-    paint(canvas, body, body_colour())
+    body = body_mask(sheet)
+    paint(canvas, grow(body, OUTLINE * scale), INK)
+    paint(canvas, body, body_colour(sheet))
     # A faint line where the sole meets the side.
     sole = bezier((60, 193), (160, 199), (258, 191), 40)
-    img = blank_mask()
-    thick_line(ImageDraw.Draw(img), sole, 3)
+    img = sheet.mask()
+    thick_line(sheet.pen(img), sole, 3)
     paint(canvas, as_bool(img) & body, (196, 170, 118))
 
-    shell = shell_mask()
-    paint(canvas, grow(shell, OUTLINE), INK)
-    paint(canvas, shell, shell_colour())
-    paint(canvas, spiral_mask() & shell, INK)
+    shell = shell_mask(sheet)
+    paint(canvas, grow(shell, OUTLINE * scale), INK)
+    paint(canvas, shell, shell_colour(sheet))
+    paint(canvas, spiral_mask(sheet) & shell, INK)
 
-    paint(canvas, mouth_mask() & body, INK)
-    paint(canvas, disc((42, 150), 7) & body, (244, 168, 136))  # cheek
+    paint(canvas, mouth_mask(sheet) & body, INK)
+    paint(canvas, disc(sheet, (42, 150), 7) & body, (244, 168, 136))  # cheek
 
     for c in EYES:
-        draw_eye(canvas, c, state)
+        draw_eye(sheet, canvas, c, state)
 
     big = np.dstack([rgb, alpha * 255]).clip(0, 255).astype(np.uint8)
-    small = Image.fromarray(big, "RGBA").resize((W, H), Image.LANCZOS)
+    small = Image.fromarray(big, "RGBA").resize((W * scale, H * scale), Image.LANCZOS)
     return small
 
 
@@ -308,11 +351,11 @@ def sub_blocks(data):
     return bytes(out)
 
 
-def write_gif(path, frames, palette, clear_index):
+def write_gif(path, size, frames, palette, clear_index):
     """Every frame covers the whole picture, shares one colour table and one
     see-through index, and is cleared before the next, so it loops cleanly."""
     out = bytearray(b"GIF89a")
-    out += struct.pack("<HHBBB", W, H, 0xF7, clear_index, 0)
+    out += struct.pack("<HHBBB", *size, 0xF7, clear_index, 0)
     table = bytearray()
     for r, g, b in palette:
         table += bytes((r, g, b))
@@ -320,15 +363,17 @@ def write_gif(path, frames, palette, clear_index):
     out += b"\x21\xFF\x0BNETSCAPE2.0\x03\x01" + struct.pack("<H", 0) + b"\x00"
     for indices, ms in frames:
         out += b"\x21\xF9\x04" + struct.pack("<BHB", (2 << 2) | 1, ms // 10, clear_index) + b"\x00"
-        out += b"\x2C" + struct.pack("<HHHHB", 0, 0, W, H, 0)
+        out += b"\x2C" + struct.pack("<HHHHB", 0, 0, *size, 0)
         out.append(8)
         out += sub_blocks(lzw(indices))
     out += b"\x3B"
     path.write_bytes(out)
 
 
-def main():
-    rendered = {state: render(state) for state in {s for s, _ in FRAMES}}
+def write_snail(scale, path):
+    """Writes the GIF at `scale` pixels a point; gives its first frame's
+    indices and palette."""
+    rendered = {state: render(state, scale) for state in {s for s, _ in FRAMES}}
     settled = {s: settle_on_yellow(img) for s, img in rendered.items()}
 
     # One palette for all frames; index 255 is kept for see-through.
@@ -353,10 +398,16 @@ def main():
         idx = dist.argmin(-1).astype(np.uint8)
         idx[~sol] = clear_index
         frames.append((bytes(idx.ravel()), ms))
-    write_gif(HERE / "snail.gif", frames, palette, clear_index)
+    write_gif(path, (W * scale, H * scale), frames, palette, clear_index)
+    return frames[0][0], palette, clear_index
 
-    # The still picture exactly as the GIF's first frame shows it.
-    idx = np.frombuffer(frames[0][0], dtype=np.uint8).reshape(H, W)
+
+def main():
+    firsts = {scale: write_snail(scale, HERE / f"snail{mark}.gif") for scale, mark in SCALES.items()}
+
+    # The still picture exactly as the plain GIF's first frame shows it.
+    first, palette, clear_index = firsts[1]
+    idx = np.frombuffer(first, dtype=np.uint8).reshape(H, W)
     check = np.zeros((H, W, 4), dtype=np.uint8)
     check[..., :3] = np.array(palette, dtype=np.uint8)[idx]
     check[..., 3] = np.where(idx == clear_index, 0, 255)

@@ -1,11 +1,11 @@
-#include "form1.h"
+#include "mainwindow.h"
 #include "gameharness.h"
 
 #include <QLabel>
 #include <QTest>
 
 using namespace shell;
-using quillsey::Form1;
+using quillsey::MainWindow;
 
 namespace {
 
@@ -14,7 +14,7 @@ const QString millionaire = QStringLiteral("Вы миллионер!!!");
 const QString consolation = QStringLiteral("Не растраивайтесь, Вам еще повезет.Попробуйте снова.");
 const QStringList boxNames = {"txt1", "txt2", "txt3", "txt4", "txt5", "txt6"};
 
-struct Quillsey : GameHarness<Form1> {
+struct Quillsey : GameHarness<MainWindow> {
     Quillsey() : GameHarness(title) {}
 
     void launch(const QString& button, int first, int second, int third)

@@ -1,4 +1,4 @@
-#include "form1.h"
+#include "mainwindow.h"
 #include "numbertext.h"
 #include "storm.h"
 
@@ -10,7 +10,7 @@
 #include <optional>
 
 using namespace shell;
-using quillsey::Form1;
+using quillsey::MainWindow;
 
 namespace {
 
@@ -80,7 +80,7 @@ QList<QWidget*> openRules()
 
 // Keeps the six texts as the player left them, and checks every button's
 // result against the numbers those texts stand for.
-class QuillseyStorm : public Storm<Form1> {
+class QuillseyStorm : public Storm<MainWindow> {
 public:
     QuillseyStorm() : Storm(title, 13) {}
 
@@ -92,7 +92,7 @@ public:
     QMap<QString, int> outcomes() const { return m_outcomes; }
 
 protected:
-    void act(Form1& window) override
+    void act(MainWindow& window) override
     {
         m_event = Event::Typing;
         m_quitting = false;
@@ -132,7 +132,7 @@ protected:
         }
     }
 
-    void check(Form1& window, const QList<ShownBox>& boxes) override
+    void check(MainWindow& window, const QList<ShownBox>& boxes) override
     {
         QList<ShownBox> expected;
         switch (m_event) {
@@ -177,7 +177,7 @@ protected:
         QCOMPARE(openRules().size(), m_rulesOpen ? 1 : 0);
     }
 
-    void restarted(Form1& window) override
+    void restarted(MainWindow& window) override
     {
         QVERIFY2(m_quitting || m_event == Event::None, "the program ended without being asked to");
         m_event = Event::None;
@@ -192,7 +192,7 @@ private:
 
     // A click by mouse, or the space bar on the button.
 
-    static QStringList texts(Form1& window)
+    static QStringList texts(MainWindow& window)
     {
         QStringList all;
         for (const QString& name : boxNames)

@@ -1,4 +1,4 @@
-#include "frm1.h"
+#include "mainwindow.h"
 #include "numbertext.h"
 #include "storm.h"
 
@@ -7,7 +7,7 @@
 #include <array>
 
 using namespace shell;
-using tessaly::Frm1;
+using tessaly::MainWindow;
 
 namespace {
 
@@ -36,7 +36,7 @@ QString padded(long long n) { return (n >= 0 ? QStringLiteral(" ") : QString()) 
 
 ShownBox errorBox(ErrorCode code) { return {errorMessage(code), Style::Critical, program}; }
 
-QStringList texts(const Frm1& window)
+QStringList texts(const MainWindow& window)
 {
     QStringList all;
     for (const QString& name : boxNames)
@@ -48,14 +48,14 @@ QStringList texts(const Frm1& window)
 // running sum of the wins and losses it expects, with the bet that the last
 // readable text in the bet box gave, and checks it on the screen and in the
 // exit question after every event, whatever error boxes came between.
-class TessalyStorm : public Storm<Frm1> {
+class TessalyStorm : public Storm<MainWindow> {
 public:
     TessalyStorm() : Storm(program, 23) {}
 
 protected:
     enum class Event { Play, Rules, Exit, Typed, Quiet };
 
-    void act(Frm1& window) override
+    void act(MainWindow& window) override
     {
         m_betErrors.clear();
         const int roll = input.pick(1000);
@@ -79,7 +79,7 @@ protected:
         }
     }
 
-    void check(Frm1& window, const QList<ShownBox>& boxes) override
+    void check(MainWindow& window, const QList<ShownBox>& boxes) override
     {
         switch (m_event) {
         case Event::Play:
@@ -110,7 +110,7 @@ protected:
 
     // Every change of the bet box is read, keys typed one by one included:
     // the storm reads along with the same strict reading.
-    void restarted(Frm1& window) override
+    void restarted(MainWindow& window) override
     {
         m_bet = 0;
         m_account = 0;
@@ -125,7 +125,7 @@ protected:
     }
 
 private:
-    void type(Frm1& window, Box box)
+    void type(MainWindow& window, Box box)
     {
         QLineEdit* target = window.textBox(boxNames[box]);
         const bool rightSide = box == Call && input.chance(0.5);

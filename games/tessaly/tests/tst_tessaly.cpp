@@ -1,11 +1,11 @@
-#include "frm1.h"
+#include "mainwindow.h"
 #include "gameharness.h"
 
 #include <QIcon>
 #include <QTest>
 
 using namespace shell;
-using tessaly::Frm1;
+using tessaly::MainWindow;
 
 namespace {
 
@@ -24,7 +24,7 @@ ShownBox exitBox(const QString& number)
 
 ShownBox errorBox(ErrorCode code) { return {errorMessage(code), Style::Critical, QStringLiteral("Tessaly")}; }
 
-struct Tessaly : GameHarness<Frm1> {
+struct Tessaly : GameHarness<MainWindow> {
     Tessaly() : GameHarness(QStringLiteral("Tessaly")) {}
 
     QLineEdit* box(const char* name) const { return window->textBox(QString::fromUtf8(name)); }
@@ -72,7 +72,7 @@ private slots:
     void startsFromItsDescription()
     {
         Tessaly game;
-        Frm1& w = *game.window;
+        MainWindow& w = *game.window;
         QCOMPARE(w.objectName(), QStringLiteral("frm1"));
         QCOMPARE(w.windowTitle(), QStringLiteral("Бросание монеты"));
         QCOMPARE(w.size(), QSize(528, 351));

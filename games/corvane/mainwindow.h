@@ -2,7 +2,6 @@
 
 #include "form.h"
 
-#include <array>
 #include <cstdint>
 
 namespace corvane {
@@ -11,19 +10,22 @@ using shell::Value;
 
 // A coin toss for a stake of 1 to 10 coins: 100 coins win the game, none
 // lose it, and either way a new game starts at once.
-class Form1 : public shell::Form {
+class MainWindow : public shell::Form {
     Q_OBJECT
 public:
-    explicit Form1(shell::Runtime& runtime);
+    explicit MainWindow(shell::Runtime& runtime);
 
-    void Form_Load() override;
-    void STM_Click(int Index);
-    void STRez_Click(int Index);
-    void CmdM_Click();
+    void load() override;
+    void chooseStake(int stakeCoins);
+    void callSide(int calledSide);
+    void tossCoin();
 
 private:
-    QLabel* Label1;
-    std::array<QLabel*, 5> Label2{};  // members 1 to 4
+    QLabel* tossResultLabel;
+    QLabel* coinsLabel;
+    QLabel* winnableCoinsLabel;
+    QLabel* winnableMoneyLabel;
+    QLabel* totalLabel;
 
     Value stake;
     Value side;

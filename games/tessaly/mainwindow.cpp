@@ -1,4 +1,4 @@
-#include "frm1.h"
+#include "mainwindow.h"
 
 #include "numbertext.h"
 
@@ -59,44 +59,37 @@ const QString rules = QStringLiteral(
 
 } // namespace
 
-Frm1::Frm1(Runtime& runtime)
+MainWindow::MainWindow(Runtime& runtime)
     : Form(runtime, description)
-    , txt1(textBox("txt1"))
-    , txt2(textBox("txt2"))
-    , txt3(textBox("txt3"))
-    , txt4(textBox("txt4"))
+    , revealedSideBox(textBox("txt1"))
+    , accountBox(textBox("txt2"))
+    , betBox(textBox("txt3"))
+    , calledSideBox(textBox("txt4"))
 {
-    onClick(button("cmd1"), &Frm1::cmd1_Click);
-    onClick(button("cmd2"), &Frm1::cmd2_Click);
-    onClick(button("cmd3"), &Frm1::cmd3_Click);
-    onClick(button("cmd4"), &Frm1::cmd4_Click);
-    onClick(button("cmd5"), &Frm1::cmd5_Click);
-    onClick(button("cmd6"), &Frm1::cmd6_Click);
-    onClick(button("cmd7"), &Frm1::cmd7_Click);
-    onClick(button("сmd8"), &Frm1::сmd8_Click);
-    onChange(txt3, &Frm1::txt3_Change);
+    onClick(button("cmd1"), &MainWindow::showRules);
+    onClick(button("cmd2"), &MainWindow::playButtonShowing, heads);
+    onClick(button("cmd3"), &MainWindow::playButtonShowing, tails);
+    onClick(button("cmd4"), &MainWindow::playButtonShowing, tails);
+    onClick(button("cmd5"), &MainWindow::playButtonShowing, heads);
+    onClick(button("cmd6"), &MainWindow::playButtonShowing, heads);
+    onClick(button("cmd7"), &MainWindow::playButtonShowing, heads);
+    onClick(button("сmd8"), &MainWindow::askToQuit);
+    onChange(betBox, &MainWindow::takeBet);
 }
 
-void Frm1::cmd1_Click()
+void MainWindow::showRules()
 {
     if (msgBox(rules, Style::YesNo | Style::Question, QStringLiteral("условия игры")) == Answer::No)
         end();
 }
 
-void Frm1::cmd2_Click() { play(heads); }
-void Frm1::cmd3_Click() { play(tails); }
-void Frm1::cmd4_Click() { play(tails); }
-void Frm1::cmd5_Click() { play(heads); }
-void Frm1::cmd6_Click() { play(heads); }
-void Frm1::cmd7_Click() { play(heads); }
-
 // A text that is no 16-bit number throws before bet changes, so the last
 // good bet stays in force.
-void Frm1::txt3_Change() { bet = parseInt16(txt3->text()); }
+void MainWindow::takeBet() { bet = parseInt16(betBox->text()); }
 
-void Frm1::сmd8_Click()
+void MainWindow::askToQuit()
 {
-    const QString prompt = QStringLiteral("Сумма вашего выигрыша составляет") + signPaddedText(score)
+    const QString prompt = QStringLiteral("Сумма вашего выигрыша составляет") + signPaddedText(account)
                            + QStringLiteral(" рублей.Выйти из игры?");
     if (msgBox(prompt, Style::YesNo | Style::Question, QStringLiteral("Конец игры")) == Answer::Yes)
         end();
@@ -104,20 +97,20 @@ void Frm1::сmd8_Click()
 
 // The call compares what the player typed with the box's text exactly:
 // "Орел", "орёл" or a trailing blank lose.
-void Frm1::play(const QString& side)
+void MainWindow::playButtonShowing(const QString& side)
 {
-    txt1->setText(side);
-    if (txt4->text() == txt1->text()) {
+    revealedSideBox->setText(side);
+    if (calledSideBox->text() == revealedSideBox->text()) {
         // The winnings are a 16-bit product even though the account widens.
         const int winnings = 2 * bet;
         if (winnings > std::numeric_limits<std::int16_t>::max()
             || winnings < std::numeric_limits<std::int16_t>::min())
             throw RuntimeError(ErrorCode::Overflow);
-        score = score + Value::integer(winnings);
+        account = account + Value::integer(winnings);
     } else {
-        score = score - Value::integer(bet);
+        account = account - Value::integer(bet);
     }
-    txt2->setText(QStringLiteral("Ваш счет: ") + signPaddedText(score));
+    accountBox->setText(QStringLiteral("Ваш счет: ") + signPaddedText(account));
 }
 
 } // namespace tessaly

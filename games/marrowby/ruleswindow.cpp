@@ -1,4 +1,4 @@
-#include "frm2.h"
+#include "ruleswindow.h"
 
 namespace marrowby {
 
@@ -7,20 +7,20 @@ using namespace shell;
 namespace {
 
 const FormSpec description = {
-    .name = "Frm2",
-    .caption = "Предупреждение!",
-    .clientWidth = 7890,
-    .clientHeight = 3960,
+    .name = "frm3",
+    .caption = "Правила игры",
+    .clientWidth = 7365,
+    .clientHeight = 5190,
     .backColor = {},  // the system's, where the window outgrows its picture
-    .picture = ":/marrowby/warning.jpg",
+    .picture = ":/marrowby/rules.jpg",
     .icon = "",
     .border = Border::Sizable,
-    .position = Twips{4110, 2160},
+    .position = Twips{345, 6405},
 };
 
 } // namespace
 
-Frm2::Frm2(Runtime& runtime)
+RulesWindow::RulesWindow(Runtime& runtime)
     : Form(runtime, description)
 {
 }

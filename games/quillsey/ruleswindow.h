@@ -6,12 +6,12 @@ namespace quillsey {
 
 // The rules in five lines; the texts come with every load, so a reopened
 // window reads the same as the first.
-class frm2 : public shell::Form {
+class RulesWindow : public shell::Form {
     Q_OBJECT
 public:
-    explicit frm2(shell::Runtime& runtime);
+    explicit RulesWindow(shell::Runtime& runtime);
 
-    void Form_Load() override;
+    void load() override;
 };
 
 } // namespace quillsey

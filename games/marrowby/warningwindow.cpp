@@ -1,4 +1,4 @@
-#include "frm3.h"
+#include "warningwindow.h"
 
 namespace marrowby {
 
@@ -7,20 +7,20 @@ using namespace shell;
 namespace {
 
 const FormSpec description = {
-    .name = "frm3",
-    .caption = "Правила игры",
-    .clientWidth = 7365,
-    .clientHeight = 5190,
+    .name = "Frm2",
+    .caption = "Предупреждение!",
+    .clientWidth = 7890,
+    .clientHeight = 3960,
     .backColor = {},  // the system's, where the window outgrows its picture
-    .picture = ":/marrowby/rules.jpg",
+    .picture = ":/marrowby/warning.jpg",
     .icon = "",
     .border = Border::Sizable,
-    .position = Twips{345, 6405},
+    .position = Twips{4110, 2160},
 };
 
 } // namespace
 
-frm3::frm3(Runtime& runtime)
+WarningWindow::WarningWindow(Runtime& runtime)
     : Form(runtime, description)
 {
 }

@@ -1,4 +1,4 @@
-#include "frm1.h"
+#include "mainwindow.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -84,38 +84,38 @@ const QString endTitle = QStringLiteral("Конец игры");
 
 } // namespace
 
-Frm1::Frm1(Runtime& runtime)
+MainWindow::MainWindow(Runtime& runtime)
     : Form(runtime, description)
-    , txta(textBox("txta"))
-    , txtb(textBox("txtb"))
-    , txtc(textBox("txtc"))
-    , txtd(textBox("txtd"))
-    , txt1(textBox("txt1"))
-    , txt2(textBox("txt2"))
-    , Text(textBox("Text"))
-    , Lbln(label("Lbln"))
+    , playerDie1Box(textBox("txta"))
+    , playerDie2Box(textBox("txtb"))
+    , computerDie1Box(textBox("txtc"))
+    , computerDie2Box(textBox("txtd"))
+    , playerMoneyBox(textBox("txt1"))
+    , computerMoneyBox(textBox("txt2"))
+    , throwNumberBox(textBox("Text"))
+    , playerNameLabel(label("Lbln"))
 {
-    onClick(button("CmdR"), &Frm1::CmdR_Click);
-    onClick(button("cmd2"), &Frm1::cmd2_Click);
-    onClick(button("cmd1"), &Frm1::cmd1_Click);
+    onClick(button("CmdR"), &MainWindow::registerPlayer);
+    onClick(button("cmd2"), &MainWindow::showIntroduction);
+    onClick(button("cmd1"), &MainWindow::throwDice);
 }
 
-void Frm1::Form_Load()
+void MainWindow::load()
 {
-    PlayerName = QString();
-    Registered = 0;
-    ThrowNo = Value::integer(1);
+    playerName = QString();
+    isRegistered = 0;
+    throwNumber = Value::integer(1);
 }
 
-void Frm1::CmdR_Click()
+void MainWindow::registerPlayer()
 {
-    PlayerName = inputBox(QStringLiteral("Введите ваше имя и фамилию:"), QStringLiteral("Регистрация"));
+    playerName = inputBox(QStringLiteral("Введите ваше имя и фамилию:"), QStringLiteral("Регистрация"));
     // Even an empty name registers: the button, not the name, is what counts.
-    Registered = 1;
-    Lbln->setText(PlayerName);
+    isRegistered = 1;
+    playerNameLabel->setText(playerName);
 }
 
-void Frm1::cmd2_Click()
+void MainWindow::showIntroduction()
 {
     const int answer = msgBox(QStringLiteral(" Вас приветствует игра Brannock. Если вам не терпится выиграть "
                                              "миллион тогда вперёд не забудьте только зарегистрироваться. "
@@ -125,58 +125,58 @@ void Frm1::cmd2_Click()
         end();
 }
 
-Value Frm1::throwDie()
+Value MainWindow::rollDie()
 {
     return roundDown(rnd() * dieFaces) + one;
 }
 
-void Frm1::cmd1_Click()
+void MainWindow::throwDice()
 {
-    if (Registered == 0) {
+    if (isRegistered == 0) {
         msgBox(QStringLiteral("Что забыл зарегистрироваться? Бывает"), Style::Ok,
                QStringLiteral("Зарегистрируйся новичок"));
         return;
     }
-    PlayerDie1 = throwDie();
-    PlayerDie2 = throwDie();
-    ComputerDie1 = throwDie();
-    ComputerDie2 = throwDie();
-    txta->setText(plainText(PlayerDie1));
-    txtb->setText(plainText(PlayerDie2));
-    txtc->setText(plainText(ComputerDie1));
-    txtd->setText(plainText(ComputerDie2));
-    PlayerMoney = (PlayerDie1 + PlayerDie2) * pointValue + PlayerMoney;
-    ComputerMoney = ((ComputerDie2 + ComputerDie1) * pointValue + Value::longInteger(ComputerMoney)).toInt32();
-    txt1->setText(plainText(PlayerMoney));
+    playerDie1 = rollDie();
+    playerDie2 = rollDie();
+    computerDie1 = rollDie();
+    computerDie2 = rollDie();
+    playerDie1Box->setText(plainText(playerDie1));
+    playerDie2Box->setText(plainText(playerDie2));
+    computerDie1Box->setText(plainText(computerDie1));
+    computerDie2Box->setText(plainText(computerDie2));
+    playerMoney = (playerDie1 + playerDie2) * pointValue + playerMoney;
+    computerMoney = ((computerDie2 + computerDie1) * pointValue + Value::longInteger(computerMoney)).toInt32();
+    playerMoneyBox->setText(plainText(playerMoney));
 
     // The player's win ends the throw before the computer's row is written.
-    if (PlayerMoney > million) {
+    if (playerMoney > million) {
         msgBox(QStringLiteral("Поздравляю вы выиграли миллион!"), Style::Exclamation, endTitle);
-        beg();
+        resetGame();
         return;
     }
-    txt2->setText(QString::number(ComputerMoney));
-    Text->setText(plainText(concat(Value::text(QStringLiteral("Ход № ")),
-                                   Value::text(signPaddedText(ThrowNo)))));
-    ThrowNo = ThrowNo + Value::integer(1);
-    if (ThrowNo == lastThrow) {
+    computerMoneyBox->setText(QString::number(computerMoney));
+    throwNumberBox->setText(plainText(concat(Value::text(QStringLiteral("Ход № ")),
+                                             Value::text(signPaddedText(throwNumber)))));
+    throwNumber = throwNumber + Value::integer(1);
+    if (throwNumber == lastThrow) {
         msgBox(QStringLiteral("Game over"), Style::Exclamation, endTitle);
-        beg();
-    } else if (ComputerMoney > 1000000) {
+        resetGame();
+    } else if (computerMoney > 1000000) {
         msgBox(QStringLiteral("Game over. Вы проиграли. Ха Ха Ха!!!!"), Style::Exclamation, endTitle);
-        beg();
+        resetGame();
     }
 }
 
 // A new game keeps the registration; numbering restarts from 0, so later
 // games run one throw longer than the first.
-void Frm1::beg()
+void MainWindow::resetGame()
 {
-    for (QLineEdit* box : {txta, txtb, txtc, txtd, txt1, txt2, Text})
+    for (QLineEdit* box : {playerDie1Box, playerDie2Box, computerDie1Box, computerDie2Box, playerMoneyBox, computerMoneyBox, throwNumberBox})
         box->setText(QString());
-    PlayerMoney = Value::integer(0);
-    ComputerMoney = 0;
-    ThrowNo = Value::integer(0);
+    playerMoney = Value::integer(0);
+    computerMoney = 0;
+    throwNumber = Value::integer(0);
 }
 
 } // namespace brannock

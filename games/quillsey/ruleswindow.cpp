@@ -1,4 +1,4 @@
-#include "frm2.h"
+#include "ruleswindow.h"
 
 #include <QLabel>
 
@@ -26,12 +26,12 @@ const FormSpec description = {
 
 } // namespace
 
-frm2::frm2(Runtime& runtime)
+RulesWindow::RulesWindow(Runtime& runtime)
     : Form(runtime, description)
 {
 }
 
-void frm2::Form_Load()
+void RulesWindow::load()
 {
     label("L1")->setText(QStringLiteral(
         "Для того, чтобы выиграть миллион, вам нужно назначить ставку(от 200 до 250 рублей)"));

@@ -1,4 +1,4 @@
-#include "form1.h"
+#include "mainwindow.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -69,33 +69,35 @@ Value startingCoins() { return Value::integer(15); }
 
 } // namespace
 
-Form1::Form1(Runtime& runtime)
+MainWindow::MainWindow(Runtime& runtime)
     : Form(runtime, description)
-    , Label1(label("Label1"))
+    , tossResultLabel(label("Label1"))
+    , coinsLabel(label("Label2", 1))
+    , winnableCoinsLabel(label("Label2", 2))
+    , winnableMoneyLabel(label("Label2", 3))
+    , totalLabel(label("Label2", 4))
 {
-    for (int i = 1; i <= 4; ++i)
-        Label2[i] = label("Label2", i);
-    onOptionClick("STM", &Form1::STM_Click);
-    onOptionClick("STRez", &Form1::STRez_Click);
-    onClick(button("CmdM"), &Form1::CmdM_Click);
+    onOptionClick("STM", &MainWindow::chooseStake);
+    onOptionClick("STRez", &MainWindow::callSide);
+    onClick(button("CmdM"), &MainWindow::tossCoin);
 }
 
-void Form1::Form_Load()
+void MainWindow::load()
 {
     coins = startingCoins();
     total = Value::integer(15000);
 }
 
-void Form1::STM_Click(int Index)
+void MainWindow::chooseStake(int stakeCoins)
 {
-    stake = Value::integer(Index);
-    Label2[2]->setText(QStringLiteral("Можно выиграть монет: ") + signPaddedText(stake));
-    Label2[3]->setText(QStringLiteral("Можно выиграть: ") + signPaddedText(stake * coinValue));
+    stake = Value::integer(stakeCoins);
+    winnableCoinsLabel->setText(QStringLiteral("Можно выиграть монет: ") + signPaddedText(stake));
+    winnableMoneyLabel->setText(QStringLiteral("Можно выиграть: ") + signPaddedText(stake * coinValue));
 }
 
-void Form1::STRez_Click(int Index) { side = Value::integer(Index); }
+void MainWindow::callSide(int calledSide) { side = Value::integer(calledSide); }
 
-void Form1::CmdM_Click()
+void MainWindow::tossCoin()
 {
     if (stake == Value() || side == Value()) {
         msgBox(QStringLiteral("Сделайте ставку!"), Style::Information);
@@ -104,16 +106,16 @@ void Form1::CmdM_Click()
     draw = roundDown(rnd() * drawRange).toInt16();
     if (draw < edge) {
         outcome = heads;
-        Label1->setText(QStringLiteral("Орел!"));
+        tossResultLabel->setText(QStringLiteral("Орел!"));
     }
     if (draw > edge) {
         outcome = tails;
-        Label1->setText(QStringLiteral("Решка!"));
+        tossResultLabel->setText(QStringLiteral("Решка!"));
     }
     // The coin on its edge counts as whatever the player called.
     if (draw == edge) {
         outcome = side;
-        Label1->setText(QStringLiteral("Ребро!"));
+        tossResultLabel->setText(QStringLiteral("Ребро!"));
     }
     coins = side == outcome ? coins + stake : coins - stake;
     total = coins * coinValue;
@@ -129,8 +131,8 @@ void Form1::CmdM_Click()
         coins = startingCoins();
         total = Value::integer(10000);
     }
-    Label2[1]->setText(QStringLiteral("На данный момент у Вас монет: ") + signPaddedText(coins));
-    Label2[4]->setText(QStringLiteral("Общая сумма: ") + signPaddedText(total) + QStringLiteral("$"));
+    coinsLabel->setText(QStringLiteral("На данный момент у Вас монет: ") + signPaddedText(coins));
+    totalLabel->setText(QStringLiteral("Общая сумма: ") + signPaddedText(total) + QStringLiteral("$"));
 }
 
 } // namespace corvane

@@ -1,4 +1,4 @@
-#include "frm1.h"
+#include "mainwindow.h"
 
 #include <QFontMetrics>
 #include <QPushButton>
@@ -65,71 +65,71 @@ const QString gameOver = QStringLiteral("Конец игры");
 
 } // namespace
 
-frm1::frm1(Runtime& runtime)
+MainWindow::MainWindow(Runtime& runtime)
     : Form(runtime, description)
-    , txt1(textBox("txt1"))
-    , txt2(textBox("txt2"))
-    , txt3(textBox("txt3"))
-    , txt4(textBox("txt4"))
-    , txt5(textBox("txt5"))
+    , die1Box(textBox("txt1"))
+    , die2Box(textBox("txt2"))
+    , prizeBox(textBox("txt3"))
+    , player1ScoreBox(textBox("txt4"))
+    , player2ScoreBox(textBox("txt5"))
 {
-    onClick(button("cmd1"), &frm1::cmd1_Click);
-    onClick(button("cmd2"), &frm1::cmd2_Click);
-    onClick(button("cmd3"), &frm1::cmd3_Click);
-    onClick(button("cmd4"), &frm1::cmd4_Click);
-    onClick(button("cmd5"), &frm1::cmd5_Click);
+    onClick(button("cmd1"), &MainWindow::throwForPlayer1);
+    onClick(button("cmd2"), &MainWindow::throwForPlayer2);
+    onClick(button("cmd3"), &MainWindow::showRules);
+    onClick(button("cmd4"), &MainWindow::startNewGame);
+    onClick(button("cmd5"), &MainWindow::askToQuit);
 }
 
 // Both players share the dice, the sum and the three top boxes.
-void frm1::throwDice()
+void MainWindow::throwDice()
 {
     die1 = roundDown(rnd() * faces) + lowestFace;
     die2 = roundDown(rnd() * faces) + lowestFace;
-    txt1->setText(plainText(die1));
-    txt2->setText(plainText(die2));
-    sum = die1 + die2;
+    die1Box->setText(plainText(die1));
+    die2Box->setText(plainText(die2));
+    diceSum = die1 + die2;
 }
 
-void frm1::cmd1_Click()
+void MainWindow::throwForPlayer1()
 {
-    if (turn == one) {
+    if (lastMover == one) {
         msgBox(QStringLiteral("Сейчас ход Игрока № 2"));
         return;
     }
     throwDice();
-    prize1 = sum * perPoint + basePrize;
-    txt3->setText(plainText(prize1));
-    score1 = score1 + prize1;
-    txt4->setText(plainText(score1));
-    turn = one;
+    player1Prize = diceSum * perPoint + basePrize;
+    prizeBox->setText(plainText(player1Prize));
+    player1Score = player1Score + player1Prize;
+    player1ScoreBox->setText(plainText(player1Score));
+    lastMover = one;
 }
 
-void frm1::cmd2_Click()
+void MainWindow::throwForPlayer2()
 {
-    if (turn == two) {
+    if (lastMover == two) {
         msgBox(QStringLiteral("Сейчас ход Игрока № 1"));
         return;
     }
     // Past 32767 this raises the overflow error; the judgement resets it long before.
-    moves2 = (Value::integer(moves2) + one).toInt16();
+    player2Moves = (Value::integer(player2Moves) + one).toInt16();
     // Shown before the dice, so the warning comes with the 24th move itself.
-    if (moves2 == warningMove)
-        warning.show(runtime());
+    if (player2Moves == warningMove)
+        warningWindow.show(runtime());
     throwDice();
-    prize2 = sum * perPoint + basePrize;
-    txt3->setText(plainText(prize2));
-    score2 = score2 + prize2;
-    txt5->setText(plainText(score2));
-    turn = two;
-    if (moves2 == lastMove)
-        rez();
+    player2Prize = diceSum * perPoint + basePrize;
+    prizeBox->setText(plainText(player2Prize));
+    player2Score = player2Score + player2Prize;
+    player2ScoreBox->setText(plainText(player2Score));
+    lastMover = two;
+    if (player2Moves == lastMove)
+        announceWinner();
 }
 
-void frm1::cmd3_Click() { rules.show(runtime()); }
+void MainWindow::showRules() { rulesWindow.show(runtime()); }
 
-void frm1::cmd4_Click() { beg(); }
+void MainWindow::startNewGame() { resetGame(); }
 
-void frm1::cmd5_Click()
+void MainWindow::askToQuit()
 {
     const int answer = msgBox(QStringLiteral("Вы действительно хотите закончить игру?"),
                               Style::Question | Style::YesNo, QStringLiteral("Выход из игры"));
@@ -137,34 +137,34 @@ void frm1::cmd5_Click()
         end();
 }
 
-// Leaves `turn` alone: whoever moved last cannot open the next game.
-void frm1::beg()
+// Leaves `lastMover` alone: whoever moved last cannot open the next game.
+void MainWindow::resetGame()
 {
-    txt1->setText(QString());
-    txt2->setText(QString());
-    txt3->setText(QString());
-    txt4->setText(QString());
-    txt5->setText(QString());
-    prize1 = zero;
-    score1 = zero;
-    prize2 = zero;
-    score2 = zero;
-    moves2 = 0;
+    die1Box->setText(QString());
+    die2Box->setText(QString());
+    prizeBox->setText(QString());
+    player1ScoreBox->setText(QString());
+    player2ScoreBox->setText(QString());
+    player1Prize = zero;
+    player1Score = zero;
+    player2Prize = zero;
+    player2Score = zero;
+    player2Moves = 0;
 }
 
-void frm1::rez()
+void MainWindow::announceWinner()
 {
-    diff = abs(score2 - score1);
-    const QString margin = signPaddedText(diff) + QStringLiteral(" !");
-    if (score1 > score2) {
-        msgBox(QStringLiteral("Первый игрок выиграл со счётом ") + margin, Style::Exclamation, gameOver);
-        beg();
-    } else if (score1 < score2) {
-        msgBox(QStringLiteral("Второй игрок выиграл со счётом ") + margin, Style::Exclamation, gameOver);
-        beg();
-    } else if (score1 == score2) {
+    margin = abs(player2Score - player1Score);
+    const QString marginText = signPaddedText(margin) + QStringLiteral(" !");
+    if (player1Score > player2Score) {
+        msgBox(QStringLiteral("Первый игрок выиграл со счётом ") + marginText, Style::Exclamation, gameOver);
+        resetGame();
+    } else if (player1Score < player2Score) {
+        msgBox(QStringLiteral("Второй игрок выиграл со счётом ") + marginText, Style::Exclamation, gameOver);
+        resetGame();
+    } else if (player1Score == player2Score) {
         msgBox(QStringLiteral("НИЧЬЯ!!!!!"), Style::Exclamation, gameOver);
-        beg();
+        resetGame();
     }
 }
 

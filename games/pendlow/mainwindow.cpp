@@ -1,4 +1,4 @@
-#include "form1.h"
+#include "mainwindow.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -46,83 +46,83 @@ const Value zero = Value::integer(0);
 
 } // namespace
 
-Form1::Form1(Runtime& runtime)
+MainWindow::MainWindow(Runtime& runtime)
     : Form(runtime, description)
-    , Txt1(textBox("Txt1"))
-    , Txt2(textBox("Txt2"))
-    , Txt3(textBox("Txt3"))
-    , Txt4(textBox("Txt4"))
-    , Lbl3(label("Lbl3"))
+    , playerThrowBox(textBox("Txt1"))
+    , computerThrowBox(textBox("Txt2"))
+    , playerTotalBox(textBox("Txt3"))
+    , computerTotalBox(textBox("Txt4"))
+    , throwNumberLabel(label("Lbl3"))
 {
-    onClick(button("Cmd1"), &Form1::Cmd1_Click);
-    onClick(button("cmd2"), &Form1::cmd2_Click);
-    onClick(button("Cmd3"), &Form1::Cmd3_Click);
+    onClick(button("Cmd1"), &MainWindow::throwForBoth);
+    onClick(button("cmd2"), &MainWindow::explainComputersTurn);
+    onClick(button("Cmd3"), &MainWindow::quitGame);
 }
 
-void Form1::Form_Load()
+void MainWindow::load()
 {
-    Thrown = zero;
-    Throws = zero;
-    PlayerTotal = zero;
-    ComputerTotal = zero;
+    hasThrown = zero;
+    throws = zero;
+    playerTotal = zero;
+    computerTotal = zero;
 }
 
-void Form1::Cmd1_Click()
+void MainWindow::throwForBoth()
 {
-    Thrown = Value::integer(1);
-    PlayerThrow = roundDown(rnd() * throwRange);
-    ComputerThrow = roundDown(rnd() * throwRange);
-    Txt1->setText(plainText(PlayerThrow));
-    Txt2->setText(plainText(ComputerThrow));
-    Throws = Throws + Value::integer(1);
-    Lbl3->setText(plainText(concat(Value::text(QStringLiteral("Ход № ")), Throws)));
-    PlayerTotal = PlayerTotal + PlayerThrow;
-    ComputerTotal = ComputerTotal + ComputerThrow;
-    Txt3->setText(plainText(PlayerTotal));
-    Txt4->setText(plainText(ComputerTotal));
-    Margin = abs(PlayerTotal - ComputerTotal);
-    Lead = PlayerTotal - ComputerTotal;
+    hasThrown = Value::integer(1);
+    playerThrow = roundDown(rnd() * throwRange);
+    computerThrow = roundDown(rnd() * throwRange);
+    playerThrowBox->setText(plainText(playerThrow));
+    computerThrowBox->setText(plainText(computerThrow));
+    throws = throws + Value::integer(1);
+    throwNumberLabel->setText(plainText(concat(Value::text(QStringLiteral("Ход № ")), throws)));
+    playerTotal = playerTotal + playerThrow;
+    computerTotal = computerTotal + computerThrow;
+    playerTotalBox->setText(plainText(playerTotal));
+    computerTotalBox->setText(plainText(computerTotal));
+    margin = abs(playerTotal - computerTotal);
+    playerLead = playerTotal - computerTotal;
 
     const QString gameOver = QStringLiteral("Игра окончена");
-    if (Throws == throwsPerGame)
+    if (throws == throwsPerGame)
         msgBox(QStringLiteral("Игра окончена!"), Style::Exclamation, QStringLiteral("Компьютерная кость"));
-    if (PlayerTotal >= million) {
+    if (playerTotal >= million) {
         msgBox(QStringLiteral("Вы миллионер!!!!"), Style::Exclamation, gameOver);
         resetGame();
     }
     // After the player's reset this total is 0, so one millionaire a throw.
-    if (ComputerTotal >= million) {
+    if (computerTotal >= million) {
         msgBox(QStringLiteral("Компьютер-миллионер!!!"), Style::Exclamation, gameOver);
         resetGame();
     }
-    if (Throws == throwsPerGame && Lead < zero) {
-        msgBox(QStringLiteral("Выигрыш компьютера ") + signPaddedText(Margin), Style::Exclamation, gameOver);
+    if (throws == throwsPerGame && playerLead < zero) {
+        msgBox(QStringLiteral("Выигрыш компьютера ") + signPaddedText(margin), Style::Exclamation, gameOver);
         resetGame();
     }
-    if (Throws == throwsPerGame && Lead > zero) {
-        msgBox(QStringLiteral("Ваш выигрыш ") + signPaddedText(Margin), Style::Exclamation, gameOver);
+    if (throws == throwsPerGame && playerLead > zero) {
+        msgBox(QStringLiteral("Ваш выигрыш ") + signPaddedText(margin), Style::Exclamation, gameOver);
         resetGame();
     }
 }
 
-void Form1::cmd2_Click()
+void MainWindow::explainComputersTurn()
 {
-    const QString prompt = Thrown == zero ? QStringLiteral(" Вы первый ")
+    const QString prompt = hasThrown == zero ? QStringLiteral(" Вы первый ")
                                           : QStringLiteral("Компьютер ход уже сделал!");
     msgBox(prompt, Style::Ok, QStringLiteral("Бросок"));
 }
 
-void Form1::Cmd3_Click() { end(); }
+void MainWindow::quitGame() { end(); }
 
 // The boxes keep showing the last throw until the next one.
-void Form1::resetGame()
+void MainWindow::resetGame()
 {
-    ComputerTotal = zero;
-    Throws = zero;
-    PlayerTotal = zero;
-    Margin = zero;
-    Lead = zero;
-    Thrown = zero;
+    computerTotal = zero;
+    throws = zero;
+    playerTotal = zero;
+    margin = zero;
+    playerLead = zero;
+    hasThrown = zero;
 }
 
 } // namespace pendlow

@@ -1,4 +1,4 @@
-#include "form1.h"
+#include "mainwindow.h"
 #include "numbertext.h"
 
 #include <QPushButton>
@@ -49,33 +49,27 @@ const Value million = Value::longInteger(1000000);
 
 } // namespace
 
-Form1::Form1(Runtime& runtime)
+MainWindow::MainWindow(Runtime& runtime)
     : Form(runtime, description)
-    , txt1(textBox("txt1"))
-    , txt2(textBox("txt2"))
-    , txt3(textBox("txt3"))
-    , txt4(textBox("txt4"))
-    , txt5(textBox("txt5"))
-    , txt6(textBox("txt6"))
+    , fieldBoxes{textBox("txt1"), textBox("txt2"), textBox("txt3")}
+    , stakeBox(textBox("txt4"))
+    , pointsBox(textBox("txt5"))
+    , moneyBox(textBox("txt6"))
 {
-    onClick(button("cmd1"), &Form1::cmd1_Click);
-    onClick(button("cmd2"), &Form1::cmd2_Click);
-    onClick(button("cmd3"), &Form1::cmd3_Click);
-    onClick(button("cmd4"), &Form1::cmd4_Click);
-    onClick(button("cmd6"), &Form1::cmd6_Click);
-    onClick(button("cmd7"), &Form1::cmd7_Click);
-    onClick(button("cmd8"), &Form1::cmd8_Click);
-    onClick(button("cmd5"), &Form1::cmd5_Click);
+    onClick(button("cmd1"), &MainWindow::launchField, 1);
+    onClick(button("cmd2"), &MainWindow::launchField, 2);
+    onClick(button("cmd3"), &MainWindow::launchField, 3);
+    onClick(button("cmd4"), &MainWindow::addUpPoints);
+    onClick(button("cmd6"), &MainWindow::convertPointsToMoney);
+    onClick(button("cmd7"), &MainWindow::tellWhetherMillionaire);
+    onClick(button("cmd8"), &MainWindow::showRules);
+    onClick(button("cmd5"), &MainWindow::quitGame);
 }
-
-void Form1::cmd1_Click() { launch(txt1); }
-void Form1::cmd2_Click() { launch(txt2); }
-void Form1::cmd3_Click() { launch(txt3); }
 
 // Each pass starts the buffer afresh, so only the last of the three draws
 // shows. The unseen two still count: every start replays one sequence, and
 // skipping them would change every later field.
-void Form1::launch(QLineEdit* field)
+void MainWindow::launchField(int field)
 {
     std::array<Value, 3> draws;
     Value buffer;
@@ -85,37 +79,37 @@ void Form1::launch(QLineEdit* field)
         buffer = buffer + Value::text(signPaddedText(draws[slot]));
         buffer = buffer + Value::text(QStringLiteral("   "));
     }
-    field->setText(plainText(buffer));
+    fieldBoxes[field - 1]->setText(plainText(buffer));
 }
 
 // The fields forgive anything typed into them (it counts as 0); the stake
 // must be a number.
-void Form1::cmd4_Click()
+void MainWindow::addUpPoints()
 {
-    const Value sum = Value::real(readLeadingNumber(txt1->text()))
-        + Value::real(readLeadingNumber(txt2->text()))
-        + Value::real(readLeadingNumber(txt3->text()));
-    const Value stake = Value::real(parseDouble(txt4->text()));
-    txt5->setText(plainText(stake * sum));
+    const Value sum = Value::real(readLeadingNumber(fieldBoxes[0]->text()))
+        + Value::real(readLeadingNumber(fieldBoxes[1]->text()))
+        + Value::real(readLeadingNumber(fieldBoxes[2]->text()));
+    const Value stake = Value::real(parseDouble(stakeBox->text()));
+    pointsBox->setText(plainText(stake * sum));
 }
 
-void Form1::cmd6_Click()
+void MainWindow::convertPointsToMoney()
 {
-    const Value points = Value::real(parseDouble(txt5->text()));
-    txt6->setText(plainText(points * roublesPerPoint));
+    const Value points = Value::real(parseDouble(pointsBox->text()));
+    moneyBox->setText(plainText(points * roublesPerPoint));
 }
 
-void Form1::cmd7_Click()
+void MainWindow::tellWhetherMillionaire()
 {
-    const Value money = Value::real(parseDouble(txt6->text()));
+    const Value money = Value::real(parseDouble(moneyBox->text()));
     if (money > million)
         msgBox(QStringLiteral("Вы миллионер!!!"));
     else
         msgBox(QStringLiteral("Не растраивайтесь, Вам еще повезет.Попробуйте снова."));
 }
 
-void Form1::cmd8_Click() { rules.show(runtime()); }
+void MainWindow::showRules() { rulesWindow.show(runtime()); }
 
-void Form1::cmd5_Click() { end(); }
+void MainWindow::quitGame() { end(); }
 
 } // namespace quillsey

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "form.h"
+#include "warningwindow.h"
+#include "ruleswindow.h"
+
+#include <cstdint>
+
+namespace marrowby {
+
+using shell::Value;
+
+// Two players share the window and take turns throwing two five-faced dice;
+// player 2's 25th move ends the game.
+class MainWindow : public shell::Form {
+    Q_OBJECT
+public:
+    explicit MainWindow(shell::Runtime& runtime);
+
+    void throwForPlayer1();
+    void throwForPlayer2();
+    void showRules();
+    void startNewGame();
+    void askToQuit();
+
+private:
+    void throwDice();
+    void resetGame();
+    void announceWinner();
+
+    QLineEdit* die1Box;
+    QLineEdit* die2Box;
+    QLineEdit* prizeBox;
+    QLineEdit* player1ScoreBox;
+    QLineEdit* player2ScoreBox;
+
+    shell::FormInstance<RulesWindow> rulesWindow;
+    shell::FormInstance<WarningWindow> warningWindow;
+
+    Value lastMover;
+    std::int16_t player2Moves = 0;
+    Value die1;
+    Value die2;
+    Value diceSum;
+    Value player1Prize;
+    Value player2Prize;
+    Value player1Score;
+    Value player2Score;
+    Value margin;
+};
+
+} // namespace marrowby

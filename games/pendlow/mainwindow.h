@@ -1,0 +1,40 @@
+#pragma once
+
+#include "form.h"
+
+namespace pendlow {
+
+using shell::Value;
+
+// The player's and the computer's numbers race to the larger total after
+// 18 throws, or to a million after a tie.
+class MainWindow : public shell::Form {
+    Q_OBJECT
+public:
+    explicit MainWindow(shell::Runtime& runtime);
+
+    void load() override;
+    void throwForBoth();
+    void explainComputersTurn();
+    void quitGame();
+
+private:
+    void resetGame();
+
+    QLineEdit* playerThrowBox;
+    QLineEdit* computerThrowBox;
+    QLineEdit* playerTotalBox;
+    QLineEdit* computerTotalBox;
+    QLabel* throwNumberLabel;
+
+    Value hasThrown;
+    Value throws;
+    Value playerThrow;
+    Value computerThrow;
+    Value playerTotal;
+    Value computerTotal;
+    Value playerLead;
+    Value margin;
+};
+
+} // namespace pendlow

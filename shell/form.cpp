@@ -87,12 +87,12 @@ void applyColors(QWidget* widget, const ControlSpec& row)
 Form::Form(Runtime& runtime, const FormSpec& description)
     : m_runtime(runtime)
 {
-    build(description);
+    makeWidgets(description);
 }
 
 Form::~Form() = default;
 
-void Form::build(const FormSpec& description)
+void Form::makeWidgets(const FormSpec& description)
 {
     // Flags before the controls: setting them later resolves every control's
     // font again and lays out each text box anew. The window itself has no

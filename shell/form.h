@@ -98,7 +98,7 @@ protected:
 
 private:
     QList<std::pair<int, QWidget*>> arrayMembers(const QString& name) const;
-    void build(const FormSpec& description);
+    void makeWidgets(const FormSpec& description);
     QWidget* makeControl(const ControlSpec& row, QWidget* parent);
     void placeWindow(const FormSpec& description);
 

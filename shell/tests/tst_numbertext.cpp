@@ -94,10 +94,14 @@ private slots:
 
     void generatorReplaysItsSequence()
     {
+        // Every draw is its 24-bit state over 2^24, exactly: a float step off
+        // shifts every die, and compared with a tolerance it would pass.
         RuntimeRandom random;
-        const float expected[] = {0.7055475f, 0.533424f, 0.5795186f, 0.2895625f, 0.301948f};
-        for (float e : expected)
-            QCOMPARE(random.next(), e);
+        const std::uint32_t expectedStates[] = {11837123, 8949370, 9722709, 4858052, 5065847};
+        for (std::uint32_t state : expectedStates) {
+            const double scaled = double(random.next()) * (1 << 24);
+            QVERIFY2(scaled == double(state), qPrintable(QString::number(scaled, 'f', 1)));
+        }
         // Pendlow's first throw, drawn as the game draws it.
         RuntimeRandom fresh;
         QCOMPARE(int(fresh.next() * 10000.0f), 7055);

@@ -43,7 +43,7 @@ private slots:
         QTest::addRow("texts join") << '+' << str("Ваш ") << str(" 5") << ValueType::String << "Ваш  5";
         QTest::addRow("empty plus text") << '+' << Value() << str("a") << ValueType::String << "a";
         QTest::addRow("number text is read") << '+' << i16(1) << str(" 2.5 ") << ValueType::Double << "3.5";
-        QTest::addRow("pendlow prize") << '*' << sng(6) << i16(1999) << ValueType::Single << "11994";
+        QTest::addRow("marrowby prize") << '*' << sng(6) << i16(1999) << ValueType::Single << "11994";
     }
 
     void arithmeticWidens()

@@ -39,13 +39,13 @@ class Sample : public Form {
 public:
     explicit Sample(Runtime& runtime) : Form(runtime, sample)
     {
-        onOptionClick("Pick", &Sample::Pick_Click);
-        onClick(button("Go"), &Sample::Go_Click);
+        onOptionClick("Pick", &Sample::pick);
+        onClick(button("Go"), &Sample::failHalfway);
     }
 
     void load() override { ++loads; }
-    void Pick_Click(int index) { picked.append(index); }
-    void Go_Click()
+    void pick(int index) { picked.append(index); }
+    void failHalfway()
     {
         textBox("Box")->setText(QStringLiteral("до ошибки"));
         (void)(Value::text(QStringLiteral("x")) * Value::integer(2));

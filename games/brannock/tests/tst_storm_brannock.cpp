@@ -122,7 +122,7 @@ protected:
         QCOMPARE(m_screen, QStringList(boxNames.size(), QString()));
         QCOMPARE(window.label("Lbln")->text(), QString());
 
-        // beg() clears the first die first: the board as it stood then is
+        // resetGame() clears the first die first: the board as it stood then is
         // what the player saw behind the game's last box.
         QLineEdit* firstDie = window.textBox(boxNames[PlayerDie1]);
         QObject::connect(firstDie, &QLineEdit::textChanged, &window, [this, &window](const QString& text) {

@@ -1,11 +1,24 @@
 #include "picture.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 #include <utility>
 
 namespace shell {
+
+namespace {
+
+// "name@2x.ext" beside "name.ext": Qt's naming for a picture of two pixels a
+// point, which its image readers do not look for themselves.
+QString atTwice(const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix();
+    return path.chopped(suffix.size() + 1) + QStringLiteral("@2x.") + suffix;
+}
+
+} // namespace
 
 Picture::Picture(const QString& path)
     : m_path(path)
@@ -17,9 +30,11 @@ Picture::Picture(const QString& path)
 Picture::Decoded Picture::decode(const QString& path, const QByteArray& format, qreal ratio,
                                  const QColor& background)
 {
+    const QString dense = atTwice(path);
+    const bool twice = format != "svg" && ratio > 1 && QFile::exists(dense);
     // Only the decoder the suffix names: left to guess, the reader loads
     // every image plugin there is to ask each whether it knows the format.
-    QImageReader reader(path, format);
+    QImageReader reader(twice ? dense : path, format);
     reader.setAutoDetectImageFormat(false);
     if (format == "svg") {
         // The image plugin draws it, so only a program that shows a vector
@@ -30,6 +45,8 @@ Picture::Decoded Picture::decode(const QString& path, const QByteArray& format, 
     QImage image = reader.read();
     if (format == "svg")
         image.setDevicePixelRatio(ratio);
+    else if (twice)
+        image.setDevicePixelRatio(2);  // the reader only does so from the name while @2x loading is on
     return {std::move(image), ratio, background};
 }
 
@@ -39,10 +56,15 @@ void Picture::decodeAhead(qreal devicePixelRatio, const QColor& background)
         m_ahead = std::async(std::launch::async, &Picture::decode, m_path, m_format, devicePixelRatio, background);
 }
 
-// A raster picture suits any screen; a vector one was drawn for one.
+// A raster picture suits every screen on its side of one pixel a point; a
+// vector one was drawn for one screen.
 bool Picture::suits(const Decoded& decoded, qreal ratio, const QColor& background) const
 {
-    return decoded.ratio != 0 && (!isVector() || (decoded.ratio == ratio && decoded.background == background));
+    if (decoded.ratio == 0)
+        return false;
+    if (isVector())
+        return decoded.ratio == ratio && decoded.background == background;
+    return (decoded.ratio > 1) == (ratio > 1);
 }
 
 void Picture::draw(QPainter& painter, qreal devicePixelRatio, const QColor& background)

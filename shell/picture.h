@@ -13,7 +13,9 @@ namespace shell {
 
 // A window's picture, drawn at its natural size from the top left. A vector
 // picture is drawn once, on the window's background and for the screen's
-// pixel density, so that it shows exactly as if drawn each time.
+// pixel density, so that it shows exactly as if drawn each time. A raster
+// picture "name.ext" comes from "name@2x.ext", where there is one, on a
+// screen of more than one pixel a point.
 class Picture {
 public:
     explicit Picture(const QString& path = QString());

@@ -73,20 +73,45 @@ private slots:
         QCOMPARE(window.pixelColor(6, 2), QColor(Qt::blue));
     }
 
+    void rasterPictureKeepsItsPixels_data()
+    {
+        QTest::addColumn<qreal>("aheadRatio");
+        QTest::addColumn<qreal>("ratio");
+        QTest::addRow("plain screen") << 0.0 << 1.0;
+        QTest::addRow("dense screen") << 0.0 << 2.0;
+        QTest::addRow("decoded ahead for a dense screen, drawn on a plain one") << 2.0 << 1.0;
+        QTest::addRow("decoded ahead for a plain screen, drawn on a dense one") << 1.0 << 2.0;
+    }
+
+    // Two dots a point wide, and beside them their twice-as-dense picture
+    // whose second dot is another colour, to tell which file was drawn.
     void rasterPictureKeepsItsPixels()
     {
+        QFETCH(qreal, aheadRatio);
+        QFETCH(qreal, ratio);
         QTemporaryDir dir;
         QImage dots(2, 1, QImage::Format_RGB32);
         dots.setPixelColor(0, 0, Qt::yellow);
         dots.setPixelColor(1, 0, Qt::cyan);
         const QString path = dir.filePath(QStringLiteral("dots.bmp"));
         QVERIFY(dots.save(path));
+        QImage denseDots(4, 2, QImage::Format_RGB32);
+        denseDots.fill(Qt::magenta);
+        QPainter(&denseDots).fillRect(0, 0, 2, 2, Qt::yellow);
+        QVERIFY(denseDots.save(dir.filePath(QStringLiteral("dots@2x.bmp"))));
         Picture picture(path);
-        picture.decodeAhead(2, Qt::red);
-        const QImage window = drawn(picture, 1, Qt::black);
-        QCOMPARE(window.pixelColor(0, 0), QColor(Qt::yellow));
-        QCOMPARE(window.pixelColor(1, 0), QColor(Qt::cyan));
-        QCOMPARE(window.pixelColor(2, 0), QColor(Qt::black));
+        if (aheadRatio != 0)
+            picture.decodeAhead(aheadRatio, Qt::red);
+
+        // Then moved to the other kind of screen.
+        for (qreal drawnRatio : {ratio, 3 - ratio}) {
+            const QImage window = drawn(picture, drawnRatio, Qt::black);
+            const int dot = int(drawnRatio);
+            QCOMPARE(window.pixelColor(0, 0), QColor(Qt::yellow));
+            QCOMPARE(window.pixelColor(dot, dot - 1), drawnRatio > 1 ? QColor(Qt::magenta) : QColor(Qt::cyan));
+            QCOMPARE(window.pixelColor(2 * dot, dot - 1), QColor(Qt::black));
+            QCOMPARE(window.pixelColor(0, dot), QColor(Qt::black));
+        }
     }
 };
 

@@ -47,10 +47,10 @@ struct Tessaly : GameHarness<MainWindow> {
     // Letter by letter, with the text each key carries, Cyrillic included.
     void typeSide(const QString& side)
     {
-        QLineEdit* txt4 = box("txt4");
-        txt4->clear();
+        QLineEdit* sideBox = box("txt4");
+        sideBox->clear();
         for (QChar c : side)
-            QTest::sendKeyEvent(QTest::Click, txt4, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Click, sideBox, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
     }
 
     QString account() const { return text(QStringLiteral("txt2")); }

@@ -7,6 +7,8 @@
 
 #include <QApplication>
 
+#include <optional>
+
 namespace shell {
 
 // Application-wide settings every game shares: its name (also the title
@@ -16,9 +18,16 @@ void prepareApplication(const QString& programName);
 // Runs the event loop until End or the last window closes; exit status 0.
 int runEventLoop(const Runtime& runtime);
 
+// Answers --version and --help (or -h) on standard output and gives the exit
+// status; nothing for any other command line, whose options are Qt's.
+// Needs no display, so it runs before the application exists.
+std::optional<int> answerInformationOptions(int argc, char** argv, const QString& programName);
+
 template <typename StartupForm>
 int runProgram(int argc, char** argv, const QString& programName)
 {
+    if (const std::optional<int> status = answerInformationOptions(argc, argv, programName))
+        return *status;
     QApplication application(argc, argv);
     prepareApplication(programName);
     RuntimeRandom random;

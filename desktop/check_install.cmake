@@ -1,7 +1,9 @@
 # Installs the build into PREFIX and checks what a menu needs of every game:
-# its program, a valid entry whose Exec and Icon name installed files, and
-# its icon in every size, each PNG as large as the folder it sits in says.
-# cmake -DBUILD_DIR=... -DPREFIX=... -DGAMES=... -DSIZES=... -DBINDIR=... -DDATADIR=... -P check_install.cmake
+# its program, a valid entry named by the application id whose Exec and Icon
+# name installed files, its icon in every size, each PNG as large as the
+# folder it sits in says, and its metadata and manual pages.
+# cmake -DBUILD_DIR=... -DPREFIX=... -DGAMES=... -DIDS=... -DSIZES=...
+#       -DBINDIR=... -DDATADIR=... -DMANDIR=... -P check_install.cmake
 
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
@@ -18,12 +20,17 @@ endfunction()
 
 set(problems "")
 set(hicolor ${PREFIX}/${DATADIR}/icons/hicolor)
-foreach(game IN LISTS GAMES)
-    set(entry ${PREFIX}/${DATADIR}/applications/${game}.desktop)
+foreach(game id IN ZIP_LISTS GAMES IDS)
+    set(entry ${PREFIX}/${DATADIR}/applications/${id}.desktop)
     if(NOT EXISTS ${entry})
-        list(APPEND problems "no menu entry ${game}.desktop")
+        list(APPEND problems "no menu entry ${id}.desktop")
         continue()
     endif()
+    foreach(file ${DATADIR}/metainfo/${id}.metainfo.xml ${MANDIR}/man6/${game}.6.gz ${MANDIR}/ru/man6/${game}.6.gz)
+        if(NOT EXISTS ${PREFIX}/${file})
+            list(APPEND problems "${game}: no ${file}")
+        endif()
+    endforeach()
     entry_value(${entry} Exec exec)
     entry_value(${entry} Icon icon)
     if(NOT exec STREQUAL "${PREFIX}/${BINDIR}/${game}")
@@ -34,6 +41,9 @@ foreach(game IN LISTS GAMES)
     execute_process(COMMAND desktop-file-validate ${entry} OUTPUT_VARIABLE complaints ERROR_VARIABLE complaints)
     if(complaints)
         list(APPEND problems "${game}: ${complaints}")
+    endif()
+    if(NOT icon STREQUAL id)
+        list(APPEND problems "${game}: Icon=${icon} is not ${id}")
     endif()
     if(NOT EXISTS ${hicolor}/scalable/apps/${icon}.svg)
         list(APPEND problems "${game}: no scalable icon ${icon}.svg")
@@ -61,4 +71,4 @@ if(problems)
     message(FATAL_ERROR "The installation is incomplete:\n  ${text}")
 endif()
 list(LENGTH GAMES count)
-message(STATUS "${count} games installed with menu entries and icons")
+message(STATUS "${count} games installed with menu entries, icons, metadata and manual pages")

@@ -1,23 +1,26 @@
 #!/usr/bin/env bash
 # Installs the Debian packages in tools/debian-packages.txt that are missing
-# and configures the build. Sourced by ./play and ./test.
+# and configures the build. Sourced by ./play and ./test; ./package sets
+# SETUP_FUNCTIONS_ONLY=1 and calls the functions with its own lists and folder.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build_dir=${BUILD_DIR:-$root/build}
 
+# missing_packages LIST...
 missing_packages() {
     local package
-    grep -vE '^\s*(#|$)' "$root/tools/debian-packages.txt" | while read -r package; do
+    grep -hvE '^\s*(#|$)' "$@" | while read -r package; do
         if [ "$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null)" != "install ok installed" ]; then
             echo "$package"
         fi
     done
 }
 
+# install_missing_packages [LIST...]: tools/debian-packages.txt by default.
 install_missing_packages() {
     local missing
-    missing=$(missing_packages)
+    missing=$(missing_packages "${@:-$root/tools/debian-packages.txt}")
     [ -z "$missing" ] && return 0
     echo "Installing: $(echo $missing)"
     local sudo=()
@@ -37,5 +40,7 @@ configure_build() {
     fi
 }
 
-install_missing_packages
-configure_build "$build_dir"
+if [ -z "${SETUP_FUNCTIONS_ONLY:-}" ]; then
+    install_missing_packages
+    configure_build "$build_dir"
+fi

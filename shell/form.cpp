@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <algorithm>
+#include <cmath>
 #include <future>
 
 namespace shell {
@@ -19,6 +20,30 @@ namespace {
 QString keyFor(const QString& name, int index)
 {
     return index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(index);
+}
+
+// The classic light scheme the windows were drawn for: a light grey face,
+// white boxes, black text; its 3D shades and disabled text follow from the face.
+QPalette classicScheme()
+{
+    return QPalette(QColor(0xF0, 0xF0, 0xF0));
+}
+
+// A window that sets any colour of its own mixes badly with a theme's colours
+// for the rest, so it takes all of them from the classic light scheme.
+bool setsAnyColour(const FormSpec& description)
+{
+    return description.backColor.isSet()
+        || std::any_of(description.controls.begin(), description.controls.end(), [](const ControlSpec& c) {
+               return c.backColor.isSet() || c.foreColor.isSet();
+           });
+}
+
+// Relative luminance of an sRGB colour, as contrast ratios measure it.
+double luminance(const QColor& color)
+{
+    const auto linear = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF()) + 0.0722 * linear(color.blueF());
 }
 
 QColor resolve(const Color& color, const QPalette& palette)
@@ -53,11 +78,11 @@ QRect pixelRect(const Twips& r)
     return QRect(toPixels(r.left), toPixels(r.top), toPixels(r.width), toPixels(r.height));
 }
 
-void applyColors(QWidget* widget, const ControlSpec& row)
+void applyColors(QWidget* widget, const ControlSpec& row, const QPalette& scheme)
 {
     QPalette palette = widget->palette();
-    const QColor back = row.backColor.isSet() ? resolve(row.backColor, palette) : QColor();
-    const QColor fore = row.foreColor.isSet() ? resolve(row.foreColor, palette) : QColor();
+    const QColor back = row.backColor.isSet() ? resolve(row.backColor, scheme) : QColor();
+    const QColor fore = row.foreColor.isSet() ? resolve(row.foreColor, scheme) : QColor();
     switch (row.kind) {
     case ControlKind::TextBox:
         if (back.isValid())
@@ -68,13 +93,16 @@ void applyColors(QWidget* widget, const ControlSpec& row)
     case ControlKind::Button:
         if (back.isValid()) {
             palette.setColor(QPalette::Button, back);
-            // Keep the caption readable on any face colour.
-            palette.setColor(QPalette::ButtonText, back.lightnessF() < 0.45 ? Qt::white : Qt::black);
+            // Keep the caption readable on any face colour: black or white,
+            // whichever stands out more (black wins above this luminance).
+            palette.setColor(QPalette::ButtonText, luminance(back) > 0.179 ? Qt::black : Qt::white);
         }
         break;
+    case ControlKind::Line:
+        break;
     default:
-        if (back.isValid())
-            palette.setColor(QPalette::Window, back);
+        // Without a colour of its own a control shows the face colour, not its window's.
+        palette.setColor(QPalette::Window, back.isValid() ? back : scheme.color(QPalette::Button));
         if (fore.isValid())
             palette.setColor(QPalette::WindowText, fore);
         break;
@@ -106,11 +134,14 @@ void Form::makeWidgets(const FormSpec& description)
     std::future<QList<QImage>> iconImages;
     if (!iconPath.isEmpty())
         iconImages = std::async(std::launch::async, readWindowIconImages, iconPath);
+    m_scheme = setsAnyColour(description) ? classicScheme() : palette();
     if (description.backColor.isSet()) {
-        QPalette palette = this->palette();
-        palette.setColor(QPalette::Window, resolve(description.backColor, palette));
-        setPalette(palette);
+        QPalette own = m_scheme;
+        own.setColor(QPalette::Window, resolve(description.backColor, m_scheme));
+        setPalette(own);
         setAutoFillBackground(true);
+    } else if (m_scheme != palette()) {
+        setPalette(m_scheme);
     }
     m_picture = Picture(QString::fromUtf8(description.picture));
     m_picture.decodeAhead(devicePixelRatio(), palette().color(backgroundRole()));
@@ -194,7 +225,12 @@ QWidget* Form::makeControl(const ControlSpec& row, QWidget* parent)
         frameBox->setTitle(caption);
     if (!caption.isEmpty())
         widget->setAccessibleName(caption);
-    applyColors(widget, row);
+    // Frames and option buttons are opaque like labels: the face, or their own colour.
+    if (row.kind == ControlKind::Frame || row.kind == ControlKind::Option)
+        widget->setAutoFillBackground(true);
+    applyColors(widget, row, m_scheme);
+    if (row.backColor.isSet() && row.foreColor.isSet())
+        widget->setProperty("ownColours", true);  // a pair the description chose; contrast checks leave it be
     if (!takesFocus(row.kind))
         widget->setFocusPolicy(Qt::NoFocus);
     return widget;

@@ -106,6 +106,7 @@ private:
     QHash<QString, QWidget*> m_controls;  // "name" or "name(index)"
     QList<QWidget*> m_tabOrder;
     Picture m_picture;
+    QPalette m_scheme;  // the theme's, or the classic light scheme when the window sets colours
 };
 
 // A secondary window: one instance, made and loaded on first show, unloaded

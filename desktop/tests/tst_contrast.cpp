@@ -1,0 +1,136 @@
+// Every caption of every window stands out from what is behind it, under a
+// dark desktop palette and a light one: a WCAG contrast ratio of at least
+// 4.5, except for pairs of colours that a window's description sets itself.
+
+#include "scripteddialogs.h"
+#include "scriptedrandom.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <cmath>
+#include <functional>
+#include <memory>
+
+#include "../../games/brannock/mainwindow.h"
+#include "../../games/corvane/mainwindow.h"
+#include "../../games/marrowby/mainwindow.h"
+#include "../../games/marrowby/ruleswindow.h"
+#include "../../games/marrowby/warningwindow.h"
+#include "../../games/pendlow/mainwindow.h"
+#include "../../games/quillsey/mainwindow.h"
+#include "../../games/quillsey/ruleswindow.h"
+#include "../../games/tessaly/mainwindow.h"
+
+using namespace shell;
+
+namespace {
+
+using Opener = std::function<std::unique_ptr<Form>(Runtime&)>;
+
+template <typename Window>
+Opener opener()
+{
+    return [](Runtime& runtime) -> std::unique_ptr<Form> {
+        auto window = std::make_unique<Window>(runtime);
+        window->load();  // Quillsey's rules get their texts here
+        return window;
+    };
+}
+
+double luminance(const QColor& color)
+{
+    const auto linear = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF()) + 0.0722 * linear(color.blueF());
+}
+
+double contrast(const QColor& a, const QColor& b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// A control that does not fill its background shows its container's; a
+// transparent label over a picture is measured against the window's colour.
+QColor colourBehind(const QWidget* widget)
+{
+    while (!widget->autoFillBackground() && !widget->isWindow())
+        widget = widget->parentWidget();
+    return widget->palette().color(widget->backgroundRole());
+}
+
+// The colour a control's text is drawn in, and the colour behind it.
+std::pair<QColor, QColor> textAndBackground(const QWidget* widget)
+{
+    const QPalette& palette = widget->palette();
+    if (qobject_cast<const QLineEdit*>(widget))
+        return {palette.color(QPalette::Text), palette.color(QPalette::Base)};
+    if (qobject_cast<const QPushButton*>(widget))
+        return {palette.color(QPalette::ButtonText), palette.color(QPalette::Button)};
+    return {palette.color(QPalette::WindowText), colourBehind(widget)};
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Opener)
+
+class TestContrast : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+
+    void captionsStandOut_data()
+    {
+        QTest::addColumn<Opener>("open");
+        QTest::addColumn<QPalette>("desktop");
+        const QList<std::pair<const char*, Opener>> windows = {
+            {"Marrowby", opener<marrowby::MainWindow>()},
+            {"Marrowby rules", opener<marrowby::RulesWindow>()},
+            {"Marrowby warning", opener<marrowby::WarningWindow>()},
+            {"Quillsey", opener<quillsey::MainWindow>()},
+            {"Quillsey rules", opener<quillsey::RulesWindow>()},
+            {"Tessaly", opener<tessaly::MainWindow>()},
+            {"Brannock", opener<brannock::MainWindow>()},
+            {"Corvane", opener<corvane::MainWindow>()},
+            {"Pendlow", opener<pendlow::MainWindow>()},
+        };
+        // Near-white text on dark grey, as dark desktop themes give every program.
+        const QPalette dark(QColor(0x35, 0x35, 0x35));
+        const QPalette light(QColor(0xEF, 0xEF, 0xEF));
+        for (const auto& [name, open] : windows) {
+            QTest::addRow("%s, dark desktop", name) << open << dark;
+            QTest::addRow("%s, light desktop", name) << open << light;
+        }
+    }
+
+    void captionsStandOut()
+    {
+        QFETCH(Opener, open);
+        QFETCH(QPalette, desktop);
+        QApplication::setPalette(desktop);
+        ScriptedRandom random;
+        ScriptedDialogs boxes;
+        Runtime runtime(QStringLiteral("Контраст"), random, boxes);
+        const std::unique_ptr<Form> window = open(runtime);
+        for (const QWidget* control : window->findChildren<QWidget*>()) {
+            const bool hasCaption = qobject_cast<const QLabel*>(control) || qobject_cast<const QLineEdit*>(control)
+                || qobject_cast<const QAbstractButton*>(control) || qobject_cast<const QGroupBox*>(control);
+            if (!hasCaption || control->property("ownColours").toBool())
+                continue;
+            const auto [text, background] = textAndBackground(control);
+            const double ratio = contrast(text, background);
+            QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("%1: %2 on %3 is %4 : 1")
+                                                  .arg(control->objectName(), text.name(), background.name())
+                                                  .arg(ratio, 0, 'f', 2)));
+        }
+    }
+};
+
+QTEST_MAIN(TestContrast)
+#include "tst_contrast.moc"

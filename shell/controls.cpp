@@ -17,6 +17,9 @@ void CommandButton::setCaption(const QString& caption)
         else
             lines.append(word);
     }
+    // Screen readers hear the caption as one line; with the name set first,
+    // no change event carries the old one.
+    setAccessibleName(caption);
     setText(lines.join(QLatin1Char('\n')));
 }
 

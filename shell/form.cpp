@@ -223,8 +223,6 @@ QWidget* Form::makeControl(const ControlSpec& row, QWidget* parent)
         commandButton->setCaption(caption);
     if (auto* frameBox = qobject_cast<FrameBox*>(widget))
         frameBox->setTitle(caption);
-    if (!caption.isEmpty())
-        widget->setAccessibleName(caption);
     // Frames and option buttons are opaque like labels: the face, or their own colour.
     if (row.kind == ControlKind::Frame || row.kind == ControlKind::Option)
         widget->setAutoFillBackground(true);

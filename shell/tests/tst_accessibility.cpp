@@ -1,0 +1,137 @@
+// What a screen reader hears: the caption the window shows now, told of
+// each change, and the state and text of the controls.
+
+// The event recorder below is a plugin built into this test.
+#define QT_STATICPLUGIN
+#include "controls.h"
+#include "form.h"
+#include "scripteddialogs.h"
+#include "scriptedrandom.h"
+
+#include <QAccessible>
+#include <QAccessibleBridgePlugin>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace shell;
+
+namespace {
+
+const FormSpec sample = {
+    .name = "Sample",
+    .caption = "Образец",
+    .clientWidth = 4500,
+    .clientHeight = 3000,
+    .backColor = {},
+    .picture = "",
+    .icon = "",
+    .border = Border::Sizable,
+    .position = std::nullopt,
+    .controls = {
+        label("Score", "Монет: 15", {150, 150, 3000, 300}),
+        // Narrow enough that its caption breaks onto two lines.
+        button("Go", "Бросить монету", {150, 600, 1200, 600}),
+        option("Side", "Орёл", {150, 1350, 1500, 300}),
+        textBox("Box", {150, 1800, 1500, 450}),
+    },
+};
+
+using ToldName = std::pair<QObject*, QString>;
+QList<ToldName> toldNames;
+
+// Offscreen no screen reader listens, and Qt hands every accessibility event
+// to the bridges that carry them to one: this bridge notes each name change
+// with the name a screen reader asking right then would hear.
+class EventRecorder final : public QAccessibleBridge {
+public:
+    void setRootObject(QAccessibleInterface*) override {}
+    void notifyAccessibilityUpdate(QAccessibleEvent* event) override
+    {
+        if (event->type() == QAccessible::NameChanged)
+            toldNames.append({event->object(), event->accessibleInterface()->text(QAccessible::Name)});
+    }
+};
+
+} // namespace
+
+class EventRecorderPlugin : public QAccessibleBridgePlugin {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID QAccessibleBridgeFactoryInterface_iid FILE "eventrecorder.json")
+public:
+    QAccessibleBridge* create(const QString&) override { return new EventRecorder; }
+};
+
+Q_IMPORT_PLUGIN(EventRecorderPlugin)
+
+namespace {
+
+QString nameOf(QWidget* widget)
+{
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+}
+
+} // namespace
+
+class TestAccessibility : public QObject {
+    Q_OBJECT
+
+    ScriptedRandom random;
+    ScriptedDialogs boxes;
+    Runtime runtime{QStringLiteral("Образец"), random, boxes};
+
+private slots:
+    void initTestCase()
+    {
+        QApplication::setQuitOnLastWindowClosed(false);
+    }
+
+    void nameFollowsTheCaption_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QStringList>("captions");  // the first is the description's
+        QTest::addRow("label") << "Score" << QStringList{"Монет: 15", "Монет: 12", "Монет: 9"};
+        QTest::addRow("button broken over two lines")
+            << "Go" << QStringList{"Бросить монету", "Бросить ещё раз", "Бросок"};
+    }
+
+    void nameFollowsTheCaption()
+    {
+        QFETCH(QString, control);
+        QFETCH(QStringList, captions);
+        Form form(runtime, sample);
+        form.showWindow();
+        QWidget* widget = form.control(control);
+        QCOMPARE(nameOf(widget), captions.first());
+        for (const QString& caption : captions.mid(1)) {
+            toldNames.clear();
+            if (auto* button = qobject_cast<CommandButton*>(widget))
+                button->setCaption(caption);
+            else
+                qobject_cast<QLabel*>(widget)->setText(caption);
+            QCOMPARE(nameOf(widget), caption);
+            if (auto* button = qobject_cast<QPushButton*>(widget))
+                QVERIFY(button->text().contains(QLatin1Char('\n')) == (caption != "Бросок"));
+            QVERIFY(!toldNames.isEmpty());
+            QCOMPARE(toldNames.last(), ToldName(widget, caption));
+        }
+    }
+
+    void statesAndValues()
+    {
+        Form form(runtime, sample);
+        form.showWindow();
+        QRadioButton* side = form.option(QStringLiteral("Side"));
+        side->setChecked(true);
+        QVERIFY(QAccessible::queryAccessibleInterface(side)->state().checked);
+        form.textBox(QStringLiteral("Box"))->setText(QStringLiteral("7055"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(form.textBox(QStringLiteral("Box")))->text(QAccessible::Value),
+                 QStringLiteral("7055"));
+    }
+};
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"

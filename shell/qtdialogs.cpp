@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -20,17 +21,44 @@ QMessageBox::Icon iconFor(int style)
     }
 }
 
+// A box with Yes and No is answered through its buttons only: Escape does
+// nothing and the close button does not close it, since No may end the game.
+class GameBox final : public QMessageBox {
+public:
+    GameBox(int style, const QString& title, const QString& prompt)
+        : QMessageBox(iconFor(style), title, prompt, QMessageBox::NoButton, QApplication::activeWindow())
+        , m_buttonsOnly((style & 0x7) == Style::YesNo)
+    {
+        setTextFormat(Qt::PlainText); // game texts may hold what the player typed
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (!(m_buttonsOnly && event->matches(QKeySequence::Cancel)))
+            QMessageBox::keyPressEvent(event);
+    }
+    void closeEvent(QCloseEvent* event) override
+    {
+        if (m_buttonsOnly)
+            event->ignore();
+        else
+            QMessageBox::closeEvent(event);
+    }
+
+private:
+    bool m_buttonsOnly;
+};
+
 } // namespace
 
 int QtDialogs::messageBox(const QString& prompt, int style, const QString& title)
 {
-    QMessageBox box(iconFor(style), title, prompt, QMessageBox::NoButton, QApplication::activeWindow());
-    box.setTextFormat(Qt::PlainText); // game texts may hold what the player typed
+    GameBox box(style, title, prompt);
     if ((style & 0x7) == Style::YesNo) {
         QPushButton* yes = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
-        QPushButton* no = box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
+        box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
         box.setDefaultButton(yes);
-        box.setEscapeButton(no);
         box.exec();
         return box.clickedButton() == yes ? Answer::Yes : Answer::No;
     }

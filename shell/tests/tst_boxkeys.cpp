@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -12,13 +13,19 @@ namespace {
 using Keys = QList<int>;
 
 // Once the box is up, types these keys where the player's keyboard would
-// send them: to whatever has the focus in the box.
-void typeInBoxSoon(const Keys& keys, const QString& text = QString())
+// send them: to whatever has the focus in the box. Notes the box's button
+// captions in `buttons`, sorted, when given.
+void typeInBoxSoon(const Keys& keys, const QString& text = QString(), QStringList* buttons = nullptr)
 {
     QTimer::singleShot(0, [=] {
         QWidget* box = QApplication::activeModalWidget();
         QVERIFY(box);
         QTRY_VERIFY(box->isAncestorOf(QApplication::focusWidget()));
+        if (buttons) {
+            for (const QPushButton* button : box->findChildren<QPushButton*>())
+                buttons->append(button->text());
+            buttons->sort();
+        }
         // keyClicks() knows only ASCII; a Russian keyboard sends text with its keys.
         for (QChar letter : text)
             QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown, QString(letter), Qt::NoModifier);
@@ -61,7 +68,11 @@ private slots:
         QTest::addRow("Yes/No: Enter gives the default Yes") << yesNo << Keys{Qt::Key_Return} << Answer::Yes;
         QTest::addRow("Yes/No: keypad Enter") << yesNo << Keys{Qt::Key_Enter} << Answer::Yes;
         QTest::addRow("Yes/No: Space presses Yes") << yesNo << Keys{Qt::Key_Space} << Answer::Yes;
-        QTest::addRow("Yes/No: Escape gives No") << yesNo << Keys{Qt::Key_Escape} << Answer::No;
+        // No may end the game: Escape leaves the box up for its buttons to answer.
+        QTest::addRow("Yes/No: Escape does nothing, then Enter gives Yes")
+            << yesNo << Keys{Qt::Key_Escape, Qt::Key_Return} << Answer::Yes;
+        QTest::addRow("Yes/No: Escape on No does nothing, then Enter gives No")
+            << yesNo << Keys{Qt::Key_Tab, Qt::Key_Escape, Qt::Key_Return} << Answer::No;
         QTest::addRow("Yes/No: Tab to No, Enter") << yesNo << Keys{Qt::Key_Tab, Qt::Key_Return} << Answer::No;
         QTest::addRow("Yes/No: Tab to No, Space") << yesNo << Keys{Qt::Key_Tab, Qt::Key_Space} << Answer::No;
         QTest::addRow("Yes/No: Right to No, Enter") << yesNo << Keys{Qt::Key_Right, Qt::Key_Return} << Answer::No;
@@ -83,6 +94,37 @@ private slots:
         QCOMPARE(dialogs.messageBox(QStringLiteral("Выйти?"), style, QStringLiteral("Выход")), answer);
     }
 
+    // The title bar's close button answers a box with OK, but not one with Yes and No.
+    void closeButtonAnswersOnlyOkBoxes_data()
+    {
+        QTest::addColumn<int>("style");
+        QTest::addColumn<bool>("closes");
+        QTest::addRow("Yes/No") << (Style::YesNo | Style::Question) << false;
+        QTest::addRow("OK") << int(Style::Exclamation) << true;
+    }
+
+    void closeButtonAnswersOnlyOkBoxes()
+    {
+        QFETCH(int, style);
+        QFETCH(bool, closes);
+        QtDialogs dialogs;
+        Watchdog watchdog;
+        bool closed = false;
+        QTimer::singleShot(0, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            QVERIFY(box && box->windowHandle());
+            // As the window manager asks when the close button is clicked.
+            closed = box->windowHandle()->close();
+            if (!closed) {
+                QVERIFY(box->isVisible());
+                typeInBoxSoon({Qt::Key_Tab, Qt::Key_Return});
+            }
+        });
+        const int answer = dialogs.messageBox(QStringLiteral("Хотите прочитать правила?"), style, QString());
+        QCOMPARE(closed, closes);
+        QCOMPARE(answer, closes ? Answer::Ok : Answer::No);
+    }
+
     void inputBoxAnswersKeys_data()
     {
         QTest::addColumn<Keys>("keys");
@@ -101,9 +143,11 @@ private slots:
         QFETCH(QString, result);
         QtDialogs dialogs;
         Watchdog watchdog;
-        typeInBoxSoon(keys, typed);
+        QStringList buttons;
+        typeInBoxSoon(keys, typed, &buttons);
         QCOMPARE(dialogs.inputBox(QStringLiteral("Введите ваше имя и фамилию:"), QStringLiteral("Регистрация")),
                  result);
+        QCOMPARE(buttons, (QStringList{QStringLiteral("OK"), QStringLiteral("Отмена")}));
     }
 };
 

@@ -227,8 +227,9 @@ QWidget* Form::makeControl(const ControlSpec& row, QWidget* parent)
     if (row.kind == ControlKind::Frame || row.kind == ControlKind::Option)
         widget->setAutoFillBackground(true);
     applyColors(widget, row, m_scheme);
-    if (row.backColor.isSet() && row.foreColor.isSet())
-        widget->setProperty("ownColours", true);  // a pair the description chose; contrast checks leave it be
+    // A pair of fixed colours the description chose; contrast checks leave it be.
+    if (row.backColor.source == Color::Source::Rgb && row.foreColor.source == Color::Source::Rgb)
+        widget->setProperty("ownColours", true);
     if (!takesFocus(row.kind))
         widget->setFocusPolicy(Qt::NoFocus);
     return widget;

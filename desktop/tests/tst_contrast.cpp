@@ -1,6 +1,6 @@
 // Every caption of every window stands out from what is behind it, under a
 // dark desktop palette and a light one: a WCAG contrast ratio of at least
-// 4.5, except for pairs of colours that a window's description sets itself.
+// 4.5, except for pairs of fixed colours that a window's description sets.
 
 #include "scripteddialogs.h"
 #include "scriptedrandom.h"

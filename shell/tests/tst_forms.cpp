@@ -104,6 +104,8 @@ private slots:
         // A transparent label shows the window's colour through it.
         const QImage shot = form->grab().toImage();
         QCOMPARE(shot.pixelColor(140, 15), QColor(0x112233));
+        // An opaque label without a colour of its own shows the face, not the window's colour.
+        QCOMPARE(shot.pixelColor(245, 195), form->palette().color(QPalette::Button));
         delete form.data();
     }
 

@@ -62,7 +62,12 @@ class EventRecorderPlugin : public QAccessibleBridgePlugin {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID QAccessibleBridgeFactoryInterface_iid FILE "eventrecorder.json")
 public:
-    QAccessibleBridge* create(const QString&) override { return new EventRecorder; }
+    // Qt keeps the bridges it makes for the life of the program.
+    QAccessibleBridge* create(const QString&) override
+    {
+        static EventRecorder recorder;
+        return &recorder;
+    }
 };
 
 Q_IMPORT_PLUGIN(EventRecorderPlugin)

@@ -27,10 +27,6 @@ const FormSpec sample = {
     .clientWidth = 4500,
     .clientHeight = 3000,
     .backColor = {},
-    .picture = "",
-    .icon = "",
-    .border = Border::Sizable,
-    .position = std::nullopt,
     .controls = {
         label("Score", "Монет: 15", {150, 150, 3000, 300}),
         // Narrow enough that its caption breaks onto two lines.
@@ -56,6 +52,11 @@ public:
     }
 };
 
+QString nameOf(QWidget* widget)
+{
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+}
+
 } // namespace
 
 class EventRecorderPlugin : public QAccessibleBridgePlugin {
@@ -72,15 +73,6 @@ public:
 
 Q_IMPORT_PLUGIN(EventRecorderPlugin)
 
-namespace {
-
-QString nameOf(QWidget* widget)
-{
-    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
-}
-
-} // namespace
-
 class TestAccessibility : public QObject {
     Q_OBJECT
 
@@ -89,10 +81,7 @@ class TestAccessibility : public QObject {
     Runtime runtime{QStringLiteral("Образец"), random, boxes};
 
 private slots:
-    void initTestCase()
-    {
-        QApplication::setQuitOnLastWindowClosed(false);
-    }
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
 
     void nameFollowsTheCaption_data()
     {
@@ -129,9 +118,8 @@ private slots:
     {
         Form form(runtime, sample);
         form.showWindow();
-        QRadioButton* side = form.option(QStringLiteral("Side"));
-        side->setChecked(true);
-        QVERIFY(QAccessible::queryAccessibleInterface(side)->state().checked);
+        form.option(QStringLiteral("Side"))->setChecked(true);
+        QVERIFY(QAccessible::queryAccessibleInterface(form.option(QStringLiteral("Side")))->state().checked);
         form.textBox(QStringLiteral("Box"))->setText(QStringLiteral("7055"));
         QCOMPARE(QAccessible::queryAccessibleInterface(form.textBox(QStringLiteral("Box")))->text(QAccessible::Value),
                  QStringLiteral("7055"));

@@ -30,12 +30,14 @@ QPalette classicScheme()
 }
 
 // A window that sets any colour of its own mixes badly with a theme's colours
-// for the rest, so it takes all of them from the classic light scheme.
-bool setsAnyColour(const FormSpec& description)
+// for the rest, so it takes all of them from the classic light scheme. System
+// colours are not its own: a window using only those follows the theme.
+bool setsOwnColour(const FormSpec& description)
 {
-    return description.backColor.isSet()
-        || std::any_of(description.controls.begin(), description.controls.end(), [](const ControlSpec& c) {
-               return c.backColor.isSet() || c.foreColor.isSet();
+    const auto own = [](const Color& color) { return color.source == Color::Source::Rgb; };
+    return own(description.backColor)
+        || std::any_of(description.controls.begin(), description.controls.end(), [&](const ControlSpec& c) {
+               return own(c.backColor) || own(c.foreColor);
            });
 }
 
@@ -55,7 +57,7 @@ QColor resolve(const Color& color, const QPalette& palette)
     case SystemColor::ButtonText: return palette.color(QPalette::ButtonText);
     case SystemColor::Window: return palette.color(QPalette::Base);
     case SystemColor::WindowText: return palette.color(QPalette::Text);
-    case SystemColor::WindowFrame: return Qt::black;
+    case SystemColor::WindowFrame: return palette.color(QPalette::WindowText);  // black in the classic scheme
     case SystemColor::Highlight: return palette.color(QPalette::Highlight);
     }
     return {};
@@ -134,7 +136,7 @@ void Form::makeWidgets(const FormSpec& description)
     std::future<QList<QImage>> iconImages;
     if (!iconPath.isEmpty())
         iconImages = std::async(std::launch::async, readWindowIconImages, iconPath);
-    m_scheme = setsAnyColour(description) ? classicScheme() : palette();
+    m_scheme = setsOwnColour(description) ? classicScheme() : palette();
     if (description.backColor.isSet()) {
         QPalette own = m_scheme;
         own.setColor(QPalette::Window, resolve(description.backColor, m_scheme));

@@ -190,4 +190,11 @@ QString signPaddedText(const Value& v)
 
 Value concat(const Value& a, const Value& b) { return Value::text(plainText(a) + plainText(b)); }
 
+std::int16_t int16Result(int v)
+{
+    if (!fits<std::int16_t>(v))
+        throw RuntimeError(ErrorCode::Overflow);
+    return std::int16_t(v);
+}
+
 } // namespace shell

@@ -63,4 +63,8 @@ QString signPaddedText(const Value& v);
 // Both sides as text, numbers written plainly, joined left first.
 Value concat(const Value& a, const Value& b);
 
+// The result of arithmetic on 16-bit integer variables, worked out in int:
+// RuntimeError 6 outside -32768..32767, where a Value would widen instead.
+std::int16_t int16Result(int v);
+
 } // namespace shell

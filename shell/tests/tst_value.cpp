@@ -164,6 +164,29 @@ private slots:
         QCOMPARE(plainText(concat(str("Ход № "), i16(1))), QStringLiteral("Ход № 1"));
         QCOMPARE(plainText(concat(Value(), sng(2.5f))), QStringLiteral("2.5"));
     }
+
+    void int16ResultOverflowsAtItsLimits_data()
+    {
+        QTest::addColumn<int>("v");
+        QTest::addColumn<bool>("overflows");
+        QTest::addRow("32767") << 32767 << false;
+        QTest::addRow("32767 + 1") << 32767 + 1 << true;
+        QTest::addRow("-32768") << -32768 << false;
+        QTest::addRow("-32768 - 1") << -32768 - 1 << true;
+    }
+
+    void int16ResultOverflowsAtItsLimits()
+    {
+        QFETCH(int, v);
+        QFETCH(bool, overflows);
+        try {
+            QCOMPARE(int(int16Result(v)), v);
+            QVERIFY(!overflows);
+        } catch (const RuntimeError& e) {
+            QVERIFY(overflows);
+            QCOMPARE(e.code(), ErrorCode::Overflow);
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(TestValue)

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "form.h"
-#include "warningwindow.h"
-#include "ruleswindow.h"
+#include "picturewindows.h"
 
 #include <cstdint>
 

@@ -59,9 +59,9 @@ const Value faces = Value::single(5);
 const Value lowestFace = Value::single(1);
 const Value perPoint = Value::integer(1999);
 const Value basePrize = Value::integer(19999);
-const std::int16_t lastMove = 25;
-const std::int16_t warningMove = 24;
-const QString gameOver = QStringLiteral("Конец игры");
+constexpr std::int16_t lastMove = 25;
+constexpr std::int16_t warningMove = 24;
+const QString gameOverTitle = QStringLiteral("Конец игры");
 
 } // namespace
 
@@ -80,14 +80,16 @@ MainWindow::MainWindow(Runtime& runtime)
     onClick(button("cmd5"), &MainWindow::askToQuit);
 }
 
-// Both players share the dice, the sum and the three top boxes.
-void MainWindow::throwDice()
+// Both players share the dice and the three top boxes.
+Value MainWindow::throwDiceForPrize()
 {
-    die1 = roundDown(rnd() * faces) + lowestFace;
-    die2 = roundDown(rnd() * faces) + lowestFace;
+    const Value die1 = roundDown(rnd() * faces) + lowestFace;
+    const Value die2 = roundDown(rnd() * faces) + lowestFace;
     die1Box->setText(plainText(die1));
     die2Box->setText(plainText(die2));
-    diceSum = die1 + die2;
+    const Value prize = (die1 + die2) * perPoint + basePrize;
+    prizeBox->setText(plainText(prize));
+    return prize;
 }
 
 void MainWindow::throwForPlayer1()
@@ -96,10 +98,7 @@ void MainWindow::throwForPlayer1()
         msgBox(QStringLiteral("Сейчас ход Игрока № 2"));
         return;
     }
-    throwDice();
-    player1Prize = diceSum * perPoint + basePrize;
-    prizeBox->setText(plainText(player1Prize));
-    player1Score = player1Score + player1Prize;
+    player1Score = player1Score + throwDiceForPrize();
     player1ScoreBox->setText(plainText(player1Score));
     lastMover = one;
 }
@@ -111,14 +110,11 @@ void MainWindow::throwForPlayer2()
         return;
     }
     // Past 32767 this raises the overflow error; the judgement resets it long before.
-    player2Moves = (Value::integer(player2Moves) + one).toInt16();
+    player2Moves = int16Result(player2Moves + 1);
     // Shown before the dice, so the warning comes with the 24th move itself.
     if (player2Moves == warningMove)
         warningWindow.show(runtime());
-    throwDice();
-    player2Prize = diceSum * perPoint + basePrize;
-    prizeBox->setText(plainText(player2Prize));
-    player2Score = player2Score + player2Prize;
+    player2Score = player2Score + throwDiceForPrize();
     player2ScoreBox->setText(plainText(player2Score));
     lastMover = two;
     if (player2Moves == lastMove)
@@ -145,25 +141,22 @@ void MainWindow::resetGame()
     prizeBox->setText(QString());
     player1ScoreBox->setText(QString());
     player2ScoreBox->setText(QString());
-    player1Prize = zero;
     player1Score = zero;
-    player2Prize = zero;
     player2Score = zero;
     player2Moves = 0;
 }
 
 void MainWindow::announceWinner()
 {
-    margin = abs(player2Score - player1Score);
-    const QString marginText = signPaddedText(margin) + QStringLiteral(" !");
+    const QString marginText = signPaddedText(abs(player2Score - player1Score)) + QStringLiteral(" !");
     if (player1Score > player2Score) {
-        msgBox(QStringLiteral("Первый игрок выиграл со счётом ") + marginText, Style::Exclamation, gameOver);
+        msgBox(QStringLiteral("Первый игрок выиграл со счётом ") + marginText, Style::Exclamation, gameOverTitle);
         resetGame();
     } else if (player1Score < player2Score) {
-        msgBox(QStringLiteral("Второй игрок выиграл со счётом ") + marginText, Style::Exclamation, gameOver);
+        msgBox(QStringLiteral("Второй игрок выиграл со счётом ") + marginText, Style::Exclamation, gameOverTitle);
         resetGame();
     } else if (player1Score == player2Score) {
-        msgBox(QStringLiteral("НИЧЬЯ!!!!!"), Style::Exclamation, gameOver);
+        msgBox(QStringLiteral("НИЧЬЯ!!!!!"), Style::Exclamation, gameOverTitle);
         resetGame();
     }
 }

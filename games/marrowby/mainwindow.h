@@ -16,14 +16,14 @@ class MainWindow : public shell::Form {
 public:
     explicit MainWindow(shell::Runtime& runtime);
 
+private:
     void throwForPlayer1();
     void throwForPlayer2();
     void showRules();
     void startNewGame();
     void askToQuit();
 
-private:
-    void throwDice();
+    Value throwDiceForPrize();
     void resetGame();
     void announceWinner();
 
@@ -38,14 +38,8 @@ private:
 
     Value lastMover;
     std::int16_t player2Moves = 0;
-    Value die1;
-    Value die2;
-    Value diceSum;
-    Value player1Prize;
-    Value player2Prize;
     Value player1Score;
     Value player2Score;
-    Value margin;
 };
 
 } // namespace marrowby

@@ -4,8 +4,6 @@
 
 #include <QPushButton>
 
-#include <limits>
-
 namespace tessaly {
 
 using namespace shell;
@@ -13,6 +11,9 @@ using namespace shell;
 namespace {
 
 const FontSpec playFont = sansSerif(9.75).bold();
+// The exit button's name starts with the Cyrillic letter "с", not a Latin c:
+// it has always been named so, and whatever finds it by name must match.
+constexpr char exitButton[] = "\u0441md8";
 const Color buttonFace = systemColor(SystemColor::ButtonFace);
 
 const FormSpec description = {
@@ -42,12 +43,13 @@ const FormSpec description = {
         textBox("txt1", {1680, 4800, 615, 285}).tab(3),
         label("lbl4", "Результат", {5760, 3480, 975, 255}, comic(9.75).bold().italic()).back(buttonFace).tab(15),
         textBox("txt2", {5160, 3840, 2175, 375}).tab(13),
-        button("сmd8", "Выход", {5520, 4800, 1335, 375}, playFont.italic()).tab(14),
+        button(exitButton, "Выход", {5520, 4800, 1335, 375}, playFont.italic()).tab(14),
     },
 };
 
 const QString heads = QStringLiteral("орел");
 const QString tails = QStringLiteral("решка");
+const QString gameOverTitle = QStringLiteral("Конец игры");
 
 const QString rules = QStringLiteral(
     "Вам предлагается сделать ставку(ставка может быть любой), затем задать условия орел или решка и "
@@ -73,7 +75,7 @@ MainWindow::MainWindow(Runtime& runtime)
     onClick(button("cmd5"), &MainWindow::playButtonShowing, heads);
     onClick(button("cmd6"), &MainWindow::playButtonShowing, heads);
     onClick(button("cmd7"), &MainWindow::playButtonShowing, heads);
-    onClick(button("сmd8"), &MainWindow::askToQuit);
+    onClick(button(exitButton), &MainWindow::askToQuit);
     onChange(betBox, &MainWindow::takeBet);
 }
 
@@ -91,7 +93,7 @@ void MainWindow::askToQuit()
 {
     const QString prompt = QStringLiteral("Сумма вашего выигрыша составляет") + signPaddedText(account)
                            + QStringLiteral(" рублей.Выйти из игры?");
-    if (msgBox(prompt, Style::YesNo | Style::Question, QStringLiteral("Конец игры")) == Answer::Yes)
+    if (msgBox(prompt, Style::YesNo | Style::Question, gameOverTitle) == Answer::Yes)
         end();
 }
 
@@ -102,10 +104,7 @@ void MainWindow::playButtonShowing(const QString& side)
     revealedSideBox->setText(side);
     if (calledSideBox->text() == revealedSideBox->text()) {
         // The winnings are a 16-bit product even though the account widens.
-        const int winnings = 2 * bet;
-        if (winnings > std::numeric_limits<std::int16_t>::max()
-            || winnings < std::numeric_limits<std::int16_t>::min())
-            throw RuntimeError(ErrorCode::Overflow);
+        const std::int16_t winnings = int16Result(2 * bet);
         account = account + Value::integer(winnings);
     } else {
         account = account - Value::integer(bet);

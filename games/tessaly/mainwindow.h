@@ -15,12 +15,12 @@ class MainWindow : public shell::Form {
 public:
     explicit MainWindow(shell::Runtime& runtime);
 
+private:
     void showRules();
     void takeBet();
     void playButtonShowing(const QString& side);
     void askToQuit();
 
-private:
     QLineEdit* revealedSideBox;
     QLineEdit* accountBox;
     QLineEdit* betBox;

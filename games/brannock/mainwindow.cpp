@@ -80,7 +80,7 @@ const Value pointValue = Value::integer(3000);
 const Value million = Value::longInteger(1000000);
 const Value lastThrow = Value::integer(51);
 
-const QString endTitle = QStringLiteral("Конец игры");
+const QString gameOverTitle = QStringLiteral("Конец игры");
 
 } // namespace
 
@@ -102,19 +102,19 @@ MainWindow::MainWindow(Runtime& runtime)
 
 void MainWindow::load()
 {
-    playerName = QString();
-    isRegistered = 0;
+    isRegistered = false;
     throwNumber = Value::integer(1);
 }
 
 void MainWindow::registerPlayer()
 {
-    playerName = inputBox(QStringLiteral("Введите ваше имя и фамилию:"), QStringLiteral("Регистрация"));
+    const QString playerName = inputBox(QStringLiteral("Введите ваше имя и фамилию:"), QStringLiteral("Регистрация"));
     // Even an empty name registers: the button, not the name, is what counts.
-    isRegistered = 1;
+    isRegistered = true;
     playerNameLabel->setText(playerName);
 }
 
+// The welcome asks about "Ordwyn", not Brannock: players have always read it so.
 void MainWindow::showIntroduction()
 {
     const int answer = msgBox(QStringLiteral(" Вас приветствует игра Brannock. Если вам не терпится выиграть "
@@ -132,15 +132,15 @@ Value MainWindow::rollDie()
 
 void MainWindow::throwDice()
 {
-    if (isRegistered == 0) {
+    if (!isRegistered) {
         msgBox(QStringLiteral("Что забыл зарегистрироваться? Бывает"), Style::Ok,
                QStringLiteral("Зарегистрируйся новичок"));
         return;
     }
-    playerDie1 = rollDie();
-    playerDie2 = rollDie();
-    computerDie1 = rollDie();
-    computerDie2 = rollDie();
+    const Value playerDie1 = rollDie();
+    const Value playerDie2 = rollDie();
+    const Value computerDie1 = rollDie();
+    const Value computerDie2 = rollDie();
     playerDie1Box->setText(plainText(playerDie1));
     playerDie2Box->setText(plainText(playerDie2));
     computerDie1Box->setText(plainText(computerDie1));
@@ -151,7 +151,7 @@ void MainWindow::throwDice()
 
     // The player's win ends the throw before the computer's row is written.
     if (playerMoney > million) {
-        msgBox(QStringLiteral("Поздравляю вы выиграли миллион!"), Style::Exclamation, endTitle);
+        msgBox(QStringLiteral("Поздравляю вы выиграли миллион!"), Style::Exclamation, gameOverTitle);
         resetGame();
         return;
     }
@@ -160,10 +160,10 @@ void MainWindow::throwDice()
                                              Value::text(signPaddedText(throwNumber)))));
     throwNumber = throwNumber + Value::integer(1);
     if (throwNumber == lastThrow) {
-        msgBox(QStringLiteral("Game over"), Style::Exclamation, endTitle);
+        msgBox(QStringLiteral("Game over"), Style::Exclamation, gameOverTitle);
         resetGame();
     } else if (computerMoney > 1000000) {
-        msgBox(QStringLiteral("Game over. Вы проиграли. Ха Ха Ха!!!!"), Style::Exclamation, endTitle);
+        msgBox(QStringLiteral("Game over. Вы проиграли. Ха Ха Ха!!!!"), Style::Exclamation, gameOverTitle);
         resetGame();
     }
 }

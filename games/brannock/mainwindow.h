@@ -16,11 +16,11 @@ public:
     explicit MainWindow(shell::Runtime& runtime);
 
     void load() override;
+
+private:
     void registerPlayer();
     void showIntroduction();
     void throwDice();
-
-private:
     void resetGame();
     Value rollDie();
 
@@ -33,13 +33,10 @@ private:
     QLineEdit* throwNumberBox;
     QLabel* playerNameLabel;
 
-    std::uint8_t isRegistered = 0;
-    QString playerName;
-    Value playerDie1;
-    Value playerDie2;
-    Value computerDie1;
-    Value computerDie2;
+    bool isRegistered = false;
     Value playerMoney;
+    // Unlike the player's Value, a plain 32-bit integer, as the game has
+    // always kept it; a game ends long before the two kinds could differ.
     std::int32_t computerMoney = 0;
     Value throwNumber;
 };

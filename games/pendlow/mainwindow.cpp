@@ -44,6 +44,8 @@ const Value throwsPerGame = Value::integer(18);
 const Value million = Value::longInteger(1000000);
 const Value zero = Value::integer(0);
 
+const QString gameOverTitle = QStringLiteral("Игра окончена");
+
 } // namespace
 
 MainWindow::MainWindow(Runtime& runtime)
@@ -61,7 +63,7 @@ MainWindow::MainWindow(Runtime& runtime)
 
 void MainWindow::load()
 {
-    hasThrown = zero;
+    hasThrown = false;
     throws = zero;
     playerTotal = zero;
     computerTotal = zero;
@@ -69,9 +71,9 @@ void MainWindow::load()
 
 void MainWindow::throwForBoth()
 {
-    hasThrown = Value::integer(1);
-    playerThrow = roundDown(rnd() * throwRange);
-    computerThrow = roundDown(rnd() * throwRange);
+    hasThrown = true;
+    const Value playerThrow = roundDown(rnd() * throwRange);
+    const Value computerThrow = roundDown(rnd() * throwRange);
     playerThrowBox->setText(plainText(playerThrow));
     computerThrowBox->setText(plainText(computerThrow));
     throws = throws + Value::integer(1);
@@ -80,35 +82,33 @@ void MainWindow::throwForBoth()
     computerTotal = computerTotal + computerThrow;
     playerTotalBox->setText(plainText(playerTotal));
     computerTotalBox->setText(plainText(computerTotal));
-    margin = abs(playerTotal - computerTotal);
-    playerLead = playerTotal - computerTotal;
+    const Value margin = abs(playerTotal - computerTotal);
+    const Value playerLead = playerTotal - computerTotal;
 
-    const QString gameOver = QStringLiteral("Игра окончена");
     if (throws == throwsPerGame)
         msgBox(QStringLiteral("Игра окончена!"), Style::Exclamation, QStringLiteral("Компьютерная кость"));
     if (playerTotal >= million) {
-        msgBox(QStringLiteral("Вы миллионер!!!!"), Style::Exclamation, gameOver);
+        msgBox(QStringLiteral("Вы миллионер!!!!"), Style::Exclamation, gameOverTitle);
         resetGame();
     }
     // After the player's reset this total is 0, so one millionaire a throw.
     if (computerTotal >= million) {
-        msgBox(QStringLiteral("Компьютер-миллионер!!!"), Style::Exclamation, gameOver);
+        msgBox(QStringLiteral("Компьютер-миллионер!!!"), Style::Exclamation, gameOverTitle);
         resetGame();
     }
     if (throws == throwsPerGame && playerLead < zero) {
-        msgBox(QStringLiteral("Выигрыш компьютера ") + signPaddedText(margin), Style::Exclamation, gameOver);
+        msgBox(QStringLiteral("Выигрыш компьютера ") + signPaddedText(margin), Style::Exclamation, gameOverTitle);
         resetGame();
     }
     if (throws == throwsPerGame && playerLead > zero) {
-        msgBox(QStringLiteral("Ваш выигрыш ") + signPaddedText(margin), Style::Exclamation, gameOver);
+        msgBox(QStringLiteral("Ваш выигрыш ") + signPaddedText(margin), Style::Exclamation, gameOverTitle);
         resetGame();
     }
 }
 
 void MainWindow::explainComputersTurn()
 {
-    const QString prompt = hasThrown == zero ? QStringLiteral(" Вы первый ")
-                                          : QStringLiteral("Компьютер ход уже сделал!");
+    const QString prompt = hasThrown ? QStringLiteral("Компьютер ход уже сделал!") : QStringLiteral(" Вы первый ");
     msgBox(prompt, Style::Ok, QStringLiteral("Бросок"));
 }
 
@@ -120,9 +120,7 @@ void MainWindow::resetGame()
     computerTotal = zero;
     throws = zero;
     playerTotal = zero;
-    margin = zero;
-    playerLead = zero;
-    hasThrown = zero;
+    hasThrown = false;
 }
 
 } // namespace pendlow

@@ -14,11 +14,11 @@ public:
     explicit MainWindow(shell::Runtime& runtime);
 
     void load() override;
+
+private:
     void throwForBoth();
     void explainComputersTurn();
     void quitGame();
-
-private:
     void resetGame();
 
     QLineEdit* playerThrowBox;
@@ -27,14 +27,10 @@ private:
     QLineEdit* computerTotalBox;
     QLabel* throwNumberLabel;
 
-    Value hasThrown;
+    bool hasThrown = false;  // since the start or the last game's end
     Value throws;
-    Value playerThrow;
-    Value computerThrow;
     Value playerTotal;
     Value computerTotal;
-    Value playerLead;
-    Value margin;
 };
 
 } // namespace pendlow

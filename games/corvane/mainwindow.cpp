@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <cstdint>
 
 namespace corvane {
 
@@ -85,7 +86,6 @@ MainWindow::MainWindow(Runtime& runtime)
 void MainWindow::load()
 {
     coins = startingCoins();
-    total = Value::integer(15000);
 }
 
 void MainWindow::chooseStake(int stakeCoins)
@@ -103,7 +103,8 @@ void MainWindow::tossCoin()
         msgBox(QStringLiteral("Сделайте ставку!"), Style::Information);
         return;
     }
-    draw = roundDown(rnd() * drawRange).toInt16();
+    const std::int16_t draw = roundDown(rnd() * drawRange).toInt16();
+    Value outcome;
     if (draw < edge) {
         outcome = heads;
         tossResultLabel->setText(QStringLiteral("Орел!"));
@@ -118,7 +119,7 @@ void MainWindow::tossCoin()
         tossResultLabel->setText(QStringLiteral("Ребро!"));
     }
     coins = side == outcome ? coins + stake : coins - stake;
-    total = coins * coinValue;
+    Value total = coins * coinValue;
 
     // The fresh game shows 10000 beside its 15 coins until the next toss.
     if (total <= zero) {

@@ -2,8 +2,6 @@
 
 #include "form.h"
 
-#include <cstdint>
-
 namespace corvane {
 
 using shell::Value;
@@ -16,23 +14,22 @@ public:
     explicit MainWindow(shell::Runtime& runtime);
 
     void load() override;
+
+private:
     void chooseStake(int stakeCoins);
     void callSide(int calledSide);
     void tossCoin();
 
-private:
     QLabel* tossResultLabel;
     QLabel* coinsLabel;
     QLabel* winnableCoinsLabel;
     QLabel* winnableMoneyLabel;
     QLabel* totalLabel;
 
+    // Set by the option clicks, read by every toss after them.
     Value stake;
     Value side;
     Value coins;
-    Value outcome;
-    Value total;
-    std::int16_t draw = 0;
 };
 
 } // namespace corvane

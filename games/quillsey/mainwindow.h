@@ -17,6 +17,7 @@ class MainWindow : public shell::Form {
 public:
     explicit MainWindow(shell::Runtime& runtime);
 
+private:
     void launchField(int field);
     void addUpPoints();
     void convertPointsToMoney();
@@ -24,7 +25,6 @@ public:
     void showRules();
     void quitGame();
 
-private:
     std::array<QLineEdit*, 3> fieldBoxes;
     QLineEdit* stakeBox;
     QLineEdit* pointsBox;

@@ -321,7 +321,7 @@ private slots:
         game.boxes.answer(answer);
         game.click("cmd5");
         QCOMPARE(game.boxes.takeShown(),
-                 (QList<ShownBox>{{QStringLiteral("Вы действительно хотите закончить игру?"), 36,
+                 (QList<ShownBox>{{QStringLiteral("Вы действительно хотите закончить игру?"), Style::YesNo | Style::Question,
                                    QStringLiteral("Выход из игры")}}));
         const bool quits = answer == Answer::Yes;
         QCOMPARE(game.runtime.hasEnded(), quits);

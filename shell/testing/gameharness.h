@@ -59,4 +59,18 @@ public:
     QPointer<Window> window;
 };
 
+// Deletes every window a test left open, so that a failed check, which
+// leaves the test early, leaves none behind for the next: call it in cleanup().
+inline void deleteOpenWindows()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QList<QPointer<Form>> open;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* form = qobject_cast<Form*>(window))
+            open.append(form);
+    }
+    for (const QPointer<Form>& form : open)
+        delete form.data();
+}
+
 } // namespace shell

@@ -78,10 +78,7 @@ class TestMarrowby : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup()
-    {
-        qDeleteAll(openWindows<Form>());
-    }
+    void cleanup() { deleteOpenWindows(); }
 
     void startsEmptyAtItsPlace()
     {

@@ -3,6 +3,7 @@
 #include "qtdialogs.h"
 
 #include <QTest>
+#include <memory>
 
 using namespace shell;
 using pendlow::MainWindow;
@@ -52,14 +53,13 @@ private slots:
         RuntimeRandom random;
         ScriptedDialogs boxes;
         Runtime runtime(QStringLiteral("Pendlow"), random, boxes);
-        QPointer<MainWindow> window = openStartupForm<MainWindow>(runtime);
+        const std::unique_ptr<MainWindow> window(openStartupForm<MainWindow>(runtime));
         QTest::mouseClick(window->button("Cmd1"), Qt::LeftButton);
         QCOMPARE(window->textBox("Txt1")->text(), QStringLiteral("7055"));
         QCOMPARE(window->textBox("Txt2")->text(), QStringLiteral("5334"));
         QCOMPARE(window->label("Lbl3")->text(), QStringLiteral("Ход № 1"));
         QCOMPARE(window->textBox("Txt3")->text(), QStringLiteral("7055"));
         QCOMPARE(window->textBox("Txt4")->text(), QStringLiteral("5334"));
-        delete window.data();
     }
 
     void throwEdges_data()

@@ -64,6 +64,8 @@ class TestQuillsey : public QObject {
     Q_OBJECT
 
 private slots:
+    void cleanup() { deleteOpenWindows(); }
+
     void startsEmptyWithBoxesOverLabels()
     {
         Quillsey game;
@@ -256,7 +258,6 @@ private slots:
         open = openRulesWindows();
         QCOMPARE(open.size(), 1);
         QCOMPARE(rulesTexts(open.first()), rules);
-        open.first()->close();
     }
 
     void exitClosesBothWindows()

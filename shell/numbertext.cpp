@@ -190,7 +190,6 @@ double parseDouble(const QString& text)
 }
 
 std::int16_t parseInt16(const QString& text) { return roundToInteger<std::int16_t>(parseDouble(text)); }
-std::int32_t parseInt32(const QString& text) { return roundToInteger<std::int32_t>(parseDouble(text)); }
 std::int16_t roundToInt16(double v) { return roundToInteger<std::int16_t>(v); }
 std::int32_t roundToInt32(double v) { return roundToInteger<std::int32_t>(v); }
 

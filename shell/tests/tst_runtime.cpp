@@ -53,9 +53,6 @@ private slots:
         QTest::addColumn<QString>("description");
         QTest::addRow("overflow") << 6 << "Переполнение";
         QTest::addRow("type mismatch") << 13 << "Несоответствие типа";
-        QTest::addRow("invalid call") << 5 << "Недопустимый вызов процедуры или аргумент";
-        QTest::addRow("subscript") << 9 << "Индекс вне диапазона";
-        QTest::addRow("division") << 11 << "Деление на ноль";
     }
 
     void errorsKeepWhatTheProcedureDid()

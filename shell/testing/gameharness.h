@@ -4,6 +4,7 @@
 #include "runtime.h"
 #include "scripteddialogs.h"
 #include "scriptedrandom.h"
+#include "textboxes.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -49,6 +50,9 @@ public:
             return button->text();
         return QStringLiteral("<no control %1>").arg(name);
     }
+
+    // What the window's text boxes show, in the order of their names.
+    QStringList texts() const { return shell::texts(*window); }
 
     // Every scripted value and answer was used.
     bool scriptUsedUp() const { return random.pending() == 0 && boxes.pendingAnswers() == 0; }

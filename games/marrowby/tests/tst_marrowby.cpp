@@ -13,7 +13,6 @@ Q_DECLARE_METATYPE(shell::ShownBox)
 
 namespace {
 
-const QStringList boxNames = {"txt1", "txt2", "txt3", "txt4", "txt5"};
 const ShownBox player1Reminder{QStringLiteral("Сейчас ход Игрока № 1"), Style::Ok, QStringLiteral("Marrowby")};
 const ShownBox player2Reminder{QStringLiteral("Сейчас ход Игрока № 2"), Style::Ok, QStringLiteral("Marrowby")};
 
@@ -48,14 +47,6 @@ struct Marrowby : GameHarness<MainWindow> {
             move(1, die1, die2);
             move(2, die1, die2);
         }
-    }
-
-    QStringList texts() const
-    {
-        QStringList all;
-        for (const QString& name : boxNames)
-            all.append(text(name));
-        return all;
     }
 };
 

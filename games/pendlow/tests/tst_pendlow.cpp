@@ -161,6 +161,36 @@ private slots:
         QVERIFY(game.scriptUsedUp());
     }
 
+    void aMillionExactlyEndsTheGame_data()
+    {
+        QTest::addColumn<bool>("player");
+        QTest::addColumn<QString>("prompt");
+        QTest::addRow("player") << true << millionaire.prompt;
+        QTest::addRow("computer") << false << QStringLiteral("Компьютер-миллионер!!!");
+    }
+
+    // A tie at throw 18 plays on: 90000 + 91 × 9999 + 91 lands on 1000000.
+    void aMillionExactlyEndsTheGame()
+    {
+        QFETCH(bool, player);
+        QFETCH(QString, prompt);
+        Pendlow game;
+        const auto throwFor = [&](int points) { game.throwOnce(player ? points : 0, player ? 0 : points); };
+        game.throwTimes(17, 5000, 5000);
+        game.boxes.answer(Answer::Ok);
+        game.throwOnce(5000, 5000);
+        for (int i = 0; i < 91; ++i)
+            throwFor(9999);
+        game.boxes.takeShown();
+        game.boxes.answer(Answer::Ok);
+        throwFor(91);
+        QCOMPARE(game.text(player ? "Txt3" : "Txt4"), QStringLiteral("1000000"));
+        QCOMPARE(game.boxes.takeShown(), (QList<ShownBox>{{prompt, Style::Exclamation, endTitle}}));
+        game.throwOnce(1, 2);
+        QCOMPARE(game.text("Lbl3"), QStringLiteral("Ход № 1"));
+        QVERIFY(game.scriptUsedUp());
+    }
+
     void computerButtonAnswersOnly()
     {
         Pendlow game;

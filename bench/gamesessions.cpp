@@ -23,7 +23,7 @@ class AnsweringDialogs final : public Dialogs {
 public:
     int messageBox(const QString&, int style, const QString&) override
     {
-        return (style & 0x7) == Style::YesNo ? Answer::Yes : Answer::Ok;
+        return Style::isYesNo(style) ? Answer::Yes : Answer::Ok;
     }
     QString inputBox(const QString&, const QString&) override { return QStringLiteral("Иван Петров"); }
 };

@@ -30,7 +30,7 @@ public:
     int messageBox(const QString& prompt, int style, const QString&) override
     {
         std::fprintf(stderr, "  box: %s\n", qPrintable(prompt));
-        return (style & 0x7) == shell::Style::YesNo ? shell::Answer::Yes : shell::Answer::Ok;
+        return shell::Style::isYesNo(style) ? shell::Answer::Yes : shell::Answer::Ok;
     }
     QString inputBox(const QString& prompt, const QString&) override
     {

@@ -4,7 +4,8 @@
 
 namespace shell {
 
-// Message-box styles: buttons in the low bits, the icon above them.
+// Message-box styles: the buttons in the low three bits, the icon in the
+// three above them, so a style is one of each added together.
 namespace Style {
 constexpr int Ok = 0;
 constexpr int YesNo = 4;
@@ -12,6 +13,10 @@ constexpr int Critical = 16;
 constexpr int Question = 32;
 constexpr int Exclamation = 48;
 constexpr int Information = 64;
+
+constexpr bool isYesNo(int style) { return (style & 0x7) == YesNo; }
+// Critical, Question, Exclamation, Information, or 0 for none.
+constexpr int iconOf(int style) { return style & 0x70; }
 }
 
 // The answers a message box gives.

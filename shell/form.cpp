@@ -1,67 +1,19 @@
 #include "form.h"
+#include "colours.h"
 #include "controls.h"
 #include "fonts.h"
 #include "windowicon.h"
 
-#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
 #include <QRadioButton>
-#include <QScreen>
 #include <algorithm>
-#include <cmath>
 #include <future>
 
 namespace shell {
 
 namespace {
-
-QString keyFor(const QString& name, int index)
-{
-    return index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(index);
-}
-
-// The classic light scheme the windows were drawn for: a light grey face,
-// white boxes, black text; its 3D shades and disabled text follow from the face.
-QPalette classicScheme()
-{
-    return QPalette(QColor(0xF0, 0xF0, 0xF0));
-}
-
-// A window that sets any colour of its own mixes badly with a theme's colours
-// for the rest, so it takes all of them from the classic light scheme. System
-// colours are not its own: a window using only those follows the theme.
-bool setsOwnColour(const FormSpec& description)
-{
-    const auto own = [](const Color& color) { return color.source == Color::Source::Rgb; };
-    return own(description.backColor)
-        || std::any_of(description.controls.begin(), description.controls.end(), [&](const ControlSpec& c) {
-               return own(c.backColor) || own(c.foreColor);
-           });
-}
-
-// Relative luminance of an sRGB colour, as contrast ratios measure it.
-double luminance(const QColor& color)
-{
-    const auto linear = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
-    return 0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF()) + 0.0722 * linear(color.blueF());
-}
-
-QColor resolve(const Color& color, const QPalette& palette)
-{
-    if (color.source == Color::Source::Rgb)
-        return QColor::fromRgb(color.rgb);
-    switch (color.system) {
-    case SystemColor::ButtonFace: return palette.color(QPalette::Button);
-    case SystemColor::ButtonText: return palette.color(QPalette::ButtonText);
-    case SystemColor::Window: return palette.color(QPalette::Base);
-    case SystemColor::WindowText: return palette.color(QPalette::Text);
-    case SystemColor::WindowFrame: return palette.color(QPalette::WindowText);  // black in the classic scheme
-    case SystemColor::Highlight: return palette.color(QPalette::Highlight);
-    }
-    return {};
-}
 
 // Lines and labels are painted on their container; every other control is
 // a window of its own and always covers them.
@@ -80,49 +32,36 @@ QRect pixelRect(const Twips& r)
     return QRect(toPixels(r.left), toPixels(r.top), toPixels(r.width), toPixels(r.height));
 }
 
-void applyColors(QWidget* widget, const ControlSpec& row, const QPalette& scheme)
+// The icon's images, read on a worker thread while the window is built.
+std::future<QList<QImage>> readIconAhead(const QString& path)
 {
-    QPalette palette = widget->palette();
-    const QColor back = row.backColor.isSet() ? resolve(row.backColor, scheme) : QColor();
-    const QColor fore = row.foreColor.isSet() ? resolve(row.foreColor, scheme) : QColor();
-    switch (row.kind) {
-    case ControlKind::TextBox:
-        if (back.isValid())
-            palette.setColor(QPalette::Base, back);
-        if (fore.isValid())
-            palette.setColor(QPalette::Text, fore);
-        break;
-    case ControlKind::Button:
-        if (back.isValid()) {
-            palette.setColor(QPalette::Button, back);
-            // Keep the caption readable on any face colour: black or white,
-            // whichever stands out more (black wins above this luminance).
-            palette.setColor(QPalette::ButtonText, luminance(back) > 0.179 ? Qt::black : Qt::white);
-        }
-        break;
-    case ControlKind::Line:
-        break;
-    default:
-        // Without a colour of its own a control shows the face colour, not its window's.
-        palette.setColor(QPalette::Window, back.isValid() ? back : scheme.color(QPalette::Button));
-        if (fore.isValid())
-            palette.setColor(QPalette::WindowText, fore);
-        break;
+    if (path.isEmpty())
+        return {};
+    return std::async(std::launch::async, readWindowIconImages, path);
+}
+
+// Registering a face flushes the font engines loaded so far, so every face
+// comes before the first control measures its text.
+void registerFaces(const FormSpec& description)
+{
+    for (const ControlSpec& control : description.controls) {
+        if (control.kind != ControlKind::Line)
+            registerFaceOf(control.font);
     }
-    widget->setPalette(palette);
+}
+
+void raiseWindowedControls(const QList<std::pair<const ControlSpec*, QWidget*>>& controls)
+{
+    for (const auto& [row, widget] : controls) {
+        if (!isDrawnOnContainer(row->kind))
+            widget->raise();
+    }
 }
 
 } // namespace
 
 Form::Form(Runtime& runtime, const FormSpec& description)
     : m_runtime(runtime)
-{
-    makeWidgets(description);
-}
-
-Form::~Form() = default;
-
-void Form::makeWidgets(const FormSpec& description)
 {
     // Flags before the controls: setting them later resolves every control's
     // font again and lays out each text box anew. The window itself has no
@@ -131,12 +70,24 @@ void Form::makeWidgets(const FormSpec& description)
     setObjectName(QString::fromUtf8(description.name));
     setWindowTitle(QString::fromUtf8(description.caption));
     setAccessibleName(windowTitle());
-    // Icon and picture decode on worker threads while the controls are built.
     const QString iconPath = QString::fromUtf8(description.icon);
-    std::future<QList<QImage>> iconImages;
-    if (!iconPath.isEmpty())
-        iconImages = std::async(std::launch::async, readWindowIconImages, iconPath);
-    m_scheme = setsOwnColour(description) ? classicScheme() : palette();
+    std::future<QList<QImage>> iconImages = readIconAhead(iconPath);
+    takeColours(description);
+    m_picture = Picture(QString::fromUtf8(description.picture));
+    m_picture.decodeAhead(devicePixelRatio(), palette().color(backgroundRole()));
+    registerFaces(description);
+    const Built controls = makeControls(description);
+    raiseWindowedControls(controls);
+    setTabOrder(controls);
+    if (iconImages.valid())
+        setWindowIcon(windowIconFrom(iconImages.get(), iconPath));
+}
+
+Form::~Form() = default;
+
+void Form::takeColours(const FormSpec& description)
+{
+    m_scheme = schemeFor(description, palette());
     if (description.backColor.isSet()) {
         QPalette own = m_scheme;
         own.setColor(QPalette::Window, resolve(description.backColor, m_scheme));
@@ -145,27 +96,30 @@ void Form::makeWidgets(const FormSpec& description)
     } else if (m_scheme != palette()) {
         setPalette(m_scheme);
     }
-    m_picture = Picture(QString::fromUtf8(description.picture));
-    m_picture.decodeAhead(devicePixelRatio(), palette().color(backgroundRole()));
+}
 
-    for (const ControlSpec& control : description.controls) {
-        if (control.kind != ControlKind::Line)
-            registerFaceOf(control.font);
+// In the description's order, so a frame exists before the controls it holds.
+Form::Built Form::makeControls(const FormSpec& description)
+{
+    Built built;
+    for (const ControlSpec& row : description.controls) {
+        QWidget* container = *row.container ? control(QString::fromUtf8(row.container)) : nullptr;
+        QWidget* widget = makeControl(row, container ? container : this);
+        const QString name = QString::fromUtf8(row.name);
+        if (row.arrayIndex >= 0)
+            m_arrays[name].insert(row.arrayIndex, widget);
+        else
+            m_controls.insert(name, widget);
+        built.append({&row, widget});
     }
-    QList<std::pair<const ControlSpec*, QWidget*>> built;
-    for (const ControlSpec& control : description.controls) {
-        QWidget* parent = *control.container ? this->control(QString::fromUtf8(control.container)) : this;
-        QWidget* widget = makeControl(control, parent ? parent : this);
-        m_controls.insert(keyFor(QString::fromUtf8(control.name), control.arrayIndex), widget);
-        built.append({&control, widget});
-    }
-    for (const auto& [control, widget] : built) {
-        if (!isDrawnOnContainer(control->kind))
-            widget->raise();
-    }
+    return built;
+}
 
-    QList<std::pair<const ControlSpec*, QWidget*>> focusable;
-    std::copy_if(built.begin(), built.end(), std::back_inserter(focusable),
+// By tab index; controls that share one keep the description's order.
+void Form::setTabOrder(const Built& controls)
+{
+    Built focusable;
+    std::copy_if(controls.begin(), controls.end(), std::back_inserter(focusable),
                  [](const auto& entry) { return takesFocus(entry.first->kind); });
     std::stable_sort(focusable.begin(), focusable.end(),
                      [](const auto& a, const auto& b) { return a.first->tabIndex < b.first->tabIndex; });
@@ -173,9 +127,6 @@ void Form::makeWidgets(const FormSpec& description)
         m_tabOrder.append(entry.second);
     for (qsizetype i = 1; i < m_tabOrder.size(); ++i)
         QWidget::setTabOrder(m_tabOrder[i - 1], m_tabOrder[i]);
-
-    if (iconImages.valid())
-        setWindowIcon(windowIconFrom(iconImages.get(), iconPath));
 }
 
 QWidget* Form::makeControl(const ControlSpec& row, QWidget* parent)
@@ -228,10 +179,7 @@ QWidget* Form::makeControl(const ControlSpec& row, QWidget* parent)
     // Frames and option buttons are opaque like labels: the face, or their own colour.
     if (row.kind == ControlKind::Frame || row.kind == ControlKind::Option)
         widget->setAutoFillBackground(true);
-    applyColors(widget, row, m_scheme);
-    // A pair of fixed colours the description chose; contrast checks leave it be.
-    if (row.backColor.source == Color::Source::Rgb && row.foreColor.source == Color::Source::Rgb)
-        widget->setProperty("ownColours", true);
+    applyColours(widget, row, m_scheme);
     if (!takesFocus(row.kind))
         widget->setFocusPolicy(Qt::NoFocus);
     return widget;
@@ -253,7 +201,7 @@ void Form::placeWindow(const FormSpec& description)
 
 QWidget* Form::control(const QString& name, int index) const
 {
-    return m_controls.value(keyFor(name, index));
+    return index < 0 ? m_controls.value(name) : m_arrays.value(name).value(index);
 }
 
 QPushButton* Form::button(const QString& name, int index) const
@@ -279,17 +227,6 @@ QRadioButton* Form::option(const QString& name, int index) const
 QGroupBox* Form::frame(const QString& name, int index) const
 {
     return qobject_cast<QGroupBox*>(control(name, index));
-}
-
-QList<std::pair<int, QWidget*>> Form::arrayMembers(const QString& name) const
-{
-    QList<std::pair<int, QWidget*>> members;
-    const QString prefix = name + QLatin1Char('(');
-    for (auto it = m_controls.cbegin(); it != m_controls.cend(); ++it) {
-        if (it.key().startsWith(prefix))
-            members.append({it.key().mid(prefix.size()).chopped(1).toInt(), it.value()});
-    }
-    return members;
 }
 
 void Form::showWindow()

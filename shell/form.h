@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QHash>
 #include <QLineEdit>
+#include <QMap>
 #include <QPointer>
 #include <QWidget>
 
@@ -77,7 +78,7 @@ protected:
     template <typename Window>
     void onOptionClick(const QString& arrayName, void (Window::*procedure)(int))
     {
-        for (const auto& [index, widget] : arrayMembers(arrayName)) {
+        for (const auto& [index, widget] : m_arrays.value(arrayName).asKeyValueRange()) {
             auto* optionButton = qobject_cast<QAbstractButton*>(widget);
             connect(optionButton, &QAbstractButton::toggled, this, [this, procedure, index](bool on) {
                 if (on)
@@ -97,13 +98,17 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QList<std::pair<int, QWidget*>> arrayMembers(const QString& name) const;
-    void makeWidgets(const FormSpec& description);
-    QWidget* makeControl(const ControlSpec& row, QWidget* parent);
+    using Built = QList<std::pair<const ControlSpec*, QWidget*>>;
+
     void placeWindow(const FormSpec& description);
+    void takeColours(const FormSpec& description);
+    Built makeControls(const FormSpec& description);
+    QWidget* makeControl(const ControlSpec& row, QWidget* parent);
+    void setTabOrder(const Built& controls);
 
     Runtime& m_runtime;
-    QHash<QString, QWidget*> m_controls;  // "name" or "name(index)"
+    QHash<QString, QWidget*> m_controls;           // those outside any array
+    QHash<QString, QMap<int, QWidget*>> m_arrays;  // each array's members by index
     QList<QWidget*> m_tabOrder;
     Picture m_picture;
     QPalette m_scheme;  // the theme's, or the classic light scheme when the window sets colours
@@ -127,8 +132,6 @@ public:
         }
         return *m_window;
     }
-
-    Window* window() const { return m_window; }
 
 private:
     QPointer<Window> m_window;

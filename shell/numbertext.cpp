@@ -22,15 +22,8 @@ QString formatGeneral(double v, int digits)
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, v,
                                       std::chars_format::general, digits);
-    QString text = QString::fromLatin1(buffer, result.ptr - buffer);
-    const qsizetype e = text.indexOf(QLatin1Char('e'));
-    if (e >= 0) {
-        text[e] = QLatin1Char('E');
-        // Two exponent digits at least: "1E+05", as players know it.
-        if (text.size() - e == 3)
-            text.insert(e + 2, QLatin1Char('0'));
-    }
-    return text;
+    // to_chars already writes two exponent digits at least: "1e+05", as players know it.
+    return QString::fromLatin1(buffer, result.ptr - buffer).replace(QLatin1Char('e'), QLatin1Char('E'));
 }
 
 bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
@@ -190,7 +183,6 @@ double parseDouble(const QString& text)
 }
 
 std::int16_t parseInt16(const QString& text) { return roundToInteger<std::int16_t>(parseDouble(text)); }
-std::int32_t parseInt32(const QString& text) { return roundToInteger<std::int32_t>(parseDouble(text)); }
 std::int16_t roundToInt16(double v) { return roundToInteger<std::int16_t>(v); }
 std::int32_t roundToInt32(double v) { return roundToInteger<std::int32_t>(v); }
 

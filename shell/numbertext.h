@@ -20,7 +20,6 @@ double readLeadingNumber(const QString& text);
 // RuntimeError 13 for a text that is no number and 6 for one out of range.
 double parseDouble(const QString& text);
 std::int16_t parseInt16(const QString& text);
-std::int32_t parseInt32(const QString& text);
 
 // Half to even, as the integer conversions round; RuntimeError 6 out of range.
 std::int16_t roundToInt16(double v);

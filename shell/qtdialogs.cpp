@@ -12,7 +12,7 @@ namespace {
 
 QMessageBox::Icon iconFor(int style)
 {
-    switch (style & 0x70) {
+    switch (Style::iconOf(style)) {
     case Style::Critical: return QMessageBox::Critical;
     case Style::Question: return QMessageBox::Question;
     case Style::Exclamation: return QMessageBox::Warning;
@@ -27,7 +27,7 @@ class GameBox final : public QMessageBox {
 public:
     GameBox(int style, const QString& title, const QString& prompt)
         : QMessageBox(iconFor(style), title, prompt, QMessageBox::NoButton, QApplication::activeWindow())
-        , m_buttonsOnly((style & 0x7) == Style::YesNo)
+        , m_buttonsOnly(Style::isYesNo(style))
     {
         setTextFormat(Qt::PlainText); // game texts may hold what the player typed
     }
@@ -55,7 +55,7 @@ private:
 int QtDialogs::messageBox(const QString& prompt, int style, const QString& title)
 {
     GameBox box(style, title, prompt);
-    if ((style & 0x7) == Style::YesNo) {
+    if (Style::isYesNo(style)) {
         QPushButton* yes = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
         box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
         box.setDefaultButton(yes);

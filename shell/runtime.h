@@ -16,8 +16,6 @@ class Runtime {
 public:
     Runtime(const QString& programName, RandomSource& random, Dialogs& dialogs);
 
-    const QString& programName() const { return m_programName; }
-
     // The next random number as a single, at least 0 and below 1.
     Value rnd();
     // A box without a title carries the program's name.

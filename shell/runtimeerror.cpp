@@ -2,22 +2,20 @@
 
 namespace shell {
 
+namespace {
+
 QString errorDescription(ErrorCode code)
 {
     switch (code) {
-    case ErrorCode::InvalidCall:
-        return QStringLiteral("Недопустимый вызов процедуры или аргумент");
     case ErrorCode::Overflow:
         return QStringLiteral("Переполнение");
-    case ErrorCode::SubscriptOutOfRange:
-        return QStringLiteral("Индекс вне диапазона");
-    case ErrorCode::DivisionByZero:
-        return QStringLiteral("Деление на ноль");
     case ErrorCode::TypeMismatch:
         return QStringLiteral("Несоответствие типа");
     }
     return QString();
 }
+
+} // namespace
 
 QString errorMessage(ErrorCode code)
 {

@@ -7,10 +7,7 @@ namespace shell {
 
 // The codes the runtime reports; the games show them to the player.
 enum class ErrorCode {
-    InvalidCall = 5,
     Overflow = 6,
-    SubscriptOutOfRange = 9,
-    DivisionByZero = 11,
     TypeMismatch = 13,
 };
 
@@ -24,9 +21,6 @@ public:
 private:
     ErrorCode m_code;
 };
-
-// "Несоответствие типа" for 13, and so on.
-QString errorDescription(ErrorCode code);
 
 // The whole text of the box that reports an error to the player.
 QString errorMessage(ErrorCode code);

@@ -15,9 +15,4 @@ QList<QImage> readWindowIconImages(const QString& path);
 // The icon of those images, or, when there are none, Qt's reading of the file.
 QIcon windowIconFrom(const QList<QImage>& images, const QString& path);
 
-inline QIcon loadWindowIcon(const QString& path)
-{
-    return windowIconFrom(readWindowIconImages(path), path);
-}
-
 } // namespace shell

@@ -1,5 +1,5 @@
 // The games played from the keyboard alone: Tab through the controls in
-// their tab order, Space and Enter on buttons, arrows within an option
+// their tab order, Space, Enter and the keypad's Enter on buttons, arrows within an option
 // group, and Enter or Escape to answer the real boxes.
 
 #include "qtdialogs.h"
@@ -155,7 +155,7 @@ private slots:
 
         QCOMPARE(focus(), QStringLiteral("CmdM"));
         answerNextBox(Qt::Key_Return);
-        press(Qt::Key_Space);  // nothing staked yet
+        press(Qt::Key_Enter, Qt::KeypadModifier);  // nothing staked yet
         QCOMPARE(m_answered, QStringList{QStringLiteral("Сделайте ставку!")});
 
         // Into the stakes: the arrows walk down to ten coins, Space picks it,

@@ -4,6 +4,7 @@
 #include "runtime.h"
 #include "scripteddialogs.h"
 #include "scriptedrandom.h"
+#include "textboxes.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -50,6 +51,9 @@ public:
         return QStringLiteral("<no control %1>").arg(name);
     }
 
+    // What the window's text boxes show, in the order of their names.
+    QStringList texts() const { return shell::texts(*window); }
+
     // Every scripted value and answer was used.
     bool scriptUsedUp() const { return random.pending() == 0 && boxes.pendingAnswers() == 0; }
 
@@ -58,5 +62,19 @@ public:
     Runtime runtime;
     QPointer<Window> window;
 };
+
+// Deletes every window a test left open, so that a failed check, which
+// leaves the test early, leaves none behind for the next: call it in cleanup().
+inline void deleteOpenWindows()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QList<QPointer<Form>> open;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* form = qobject_cast<Form*>(window))
+            open.append(form);
+    }
+    for (const QPointer<Form>& form : open)
+        delete form.data();
+}
 
 } // namespace shell

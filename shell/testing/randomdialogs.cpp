@@ -5,7 +5,7 @@ namespace shell {
 int RandomDialogs::messageBox(const QString& prompt, int style, const QString& title)
 {
     m_shown.append({prompt, style, title, false});
-    if ((style & 0x7) == Style::YesNo)
+    if (Style::isYesNo(style))
         return std::bernoulli_distribution(0.5)(m_rng) ? Answer::Yes : Answer::No;
     return Answer::Ok;
 }

@@ -5,6 +5,22 @@
 
 namespace shell {
 
+namespace {
+
+QtMessageHandler testLog = nullptr;
+
+void withoutRaiseWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (!message.endsWith(QLatin1String("does not support raise()")))
+        testLog(type, context, message);
+}
+
+} // namespace
+
+RaiseWarningFilter::RaiseWarningFilter() { testLog = qInstallMessageHandler(withoutRaiseWarnings); }
+
+RaiseWarningFilter::~RaiseWarningFilter() { qInstallMessageHandler(testLog); }
+
 QString StormInput::anyText(const QStringList& gameWords)
 {
     static const QStringList fixed = {

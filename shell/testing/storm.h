@@ -3,6 +3,7 @@
 #include "form.h"
 #include "randomdialogs.h"
 #include "runtime.h"
+#include "textboxes.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -14,6 +15,13 @@
 
 namespace shell {
 
+// One thing a player may do, and how often against the others.
+template <typename Action>
+struct Weight {
+    Action action;
+    int weight;
+};
+
 // What a player's hands do: pick, click, type anything.
 class StormInput {
 public:
@@ -22,6 +30,22 @@ public:
     std::mt19937& rng() { return m_rng; }
     int pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(m_rng); }
     bool chance(double p) { return std::bernoulli_distribution(p)(m_rng); }
+
+    // One action of the table, each as often as its weight says.
+    template <typename Action, std::size_t size>
+    Action pick(const Weight<Action> (&table)[size])
+    {
+        int total = 0;
+        for (const Weight<Action>& entry : table)
+            total += entry.weight;
+        int roll = pick(total);
+        for (const Weight<Action>& entry : table) {
+            if (roll < entry.weight)
+                return entry.action;
+            roll -= entry.weight;
+        }
+        return table[size - 1].action;  // not reached: the roll is below the total
+    }
 
     // Texts players type: numbers of every shape, signs, blanks, letters,
     // Cyrillic, "ё", very long texts, and the given words of the game.
@@ -37,6 +61,18 @@ public:
 
 private:
     std::mt19937 m_rng;
+};
+
+// While it lives, drops the offscreen platform's warning that it cannot
+// raise a window, given at every show of a window already open: a storm
+// shows them thousands of times, which would bury its report.
+class RaiseWarningFilter {
+public:
+    RaiseWarningFilter();
+    ~RaiseWarningFilter();
+
+    RaiseWarningFilter(const RaiseWarningFilter&) = delete;
+    RaiseWarningFilter& operator=(const RaiseWarningFilter&) = delete;
 };
 
 // An event storm over one game: thousands of random events through the real
@@ -112,6 +148,8 @@ protected:
     RandomDialogs dialogs;
 
 private:
+    RaiseWarningFilter m_quietRaise;
+
     static bool isPowerOfTen(qint64 n)
     {
         while (n % 10 == 0)

@@ -1,6 +1,5 @@
 #include "form.h"
-#include "scripteddialogs.h"
-#include "scriptedrandom.h"
+#include "gameharness.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -68,33 +67,32 @@ private:
 
 private slots:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+    void cleanup() { deleteOpenWindows(); }
 
     void twipsBecomePixels()
     {
-        QPointer<Sample> form = openStartupForm<Sample>(runtime);
+        Sample* form = openStartupForm<Sample>(runtime);
         QCOMPARE(form->geometry(), QRect(100, 50, 300, 200));
         QCOMPARE(form->textBox("Box")->geometry(), QRect(20, 20, 100, 30));
         // Inside a frame, positions count from the frame.
         QCOMPARE(form->option("Pick", 2)->geometry(), QRect(10, 50, 100, 20));
         QCOMPARE(form->option("Pick", 2)->parentWidget(), form->frame("Group"));
         QCOMPARE(form->control("Rule")->geometry(), QRect(10, 150, 281, 1));
-        delete form.data();
     }
 
     void tabOrderAndFirstFocus()
     {
-        QPointer<Sample> form = openStartupForm<Sample>(runtime);
+        Sample* form = openStartupForm<Sample>(runtime);
         const QList<QWidget*> expected = {form->option("Pick", 2), form->option("Pick", 1),
                                           form->button("Go"), form->textBox("Box")};
         QCOMPARE(form->tabOrder(), expected);
         QCOMPARE(form->focusWidget(), form->option("Pick", 2));
         QCOMPARE(form->label("Clear")->focusPolicy(), Qt::NoFocus);
-        delete form.data();
     }
 
     void labelsLieUnderWindowedControls()
     {
-        QPointer<Sample> form = openStartupForm<Sample>(runtime);
+        Sample* form = openStartupForm<Sample>(runtime);
         QCOMPARE(form->childAt(30, 30), form->textBox("Box"));
         QCOMPARE(form->childAt(15, 15), form->label("Clear"));
         QVERIFY(!form->label("Clear")->autoFillBackground());
@@ -106,34 +104,31 @@ private slots:
         QCOMPARE(shot.pixelColor(140, 15), QColor(0x112233));
         // An opaque label without a colour of its own shows the face, not the window's colour.
         QCOMPARE(shot.pixelColor(245, 195), form->palette().color(QPalette::Button));
-        delete form.data();
     }
 
     void oneLineLabelsSqueezeInsteadOfWrapping()
     {
-        QPointer<Sample> form = openStartupForm<Sample>(runtime);
+        Sample* form = openStartupForm<Sample>(runtime);
         QLabel* narrow = form->label("Narrow");
         QVERIFY(!narrow->wordWrap());
         QVERIFY(narrow->font().stretch() < 100 && narrow->font().stretch() >= 80);
         QVERIFY(QFontMetrics(narrow->font()).horizontalAdvance(narrow->text()) <= narrow->width());
         // A label with room for two lines wraps as before.
         QVERIFY(form->label("Tall")->wordWrap());
-        delete form.data();
     }
 
     void optionArraysPassTheirIndex()
     {
-        QPointer<Sample> form = openStartupForm<Sample>(runtime);
+        Sample* form = openStartupForm<Sample>(runtime);
         QVERIFY(!form->option("Pick", 1)->isChecked() && !form->option("Pick", 2)->isChecked());
         QTest::mouseClick(form->option("Pick", 2), Qt::LeftButton);
         QTest::mouseClick(form->option("Pick", 1), Qt::LeftButton);
         QCOMPARE(form->picked, (QList<int>{2, 1}));
-        delete form.data();
     }
 
     void errorsAbandonTheProcedureOnly()
     {
-        QPointer<Sample> form = openStartupForm<Sample>(runtime);
+        Sample* form = openStartupForm<Sample>(runtime);
         boxes.answer(Answer::Ok);
         QTest::mouseClick(form->button("Go"), Qt::LeftButton);
         QCOMPARE(form->textBox("Box")->text(), QStringLiteral("до ошибки"));
@@ -144,21 +139,21 @@ private slots:
         boxes.answer(Answer::Ok);
         QTest::mouseClick(form->button("Go"), Qt::LeftButton);
         QCOMPARE(boxes.takeShown().size(), 1);
-        delete form.data();
     }
 
     void secondaryWindowsReloadAfterClosing()
     {
         FormInstance<Sample> rules;
-        Sample& first = rules.show(runtime);
-        QCOMPARE(&rules.show(runtime), &first);
-        QCOMPARE(first.loads, 1);
-        first.close();
+        QPointer<Sample> first = &rules.show(runtime);
+        QCOMPARE(&rules.show(runtime), first.data());
+        QCOMPARE(first->loads, 1);
+        first->close();
         QTest::qWait(0);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!rules.window());
-        QCOMPARE(rules.show(runtime).loads, 1);
-        delete rules.window();
+        QVERIFY(!first);
+        Sample& again = rules.show(runtime);
+        QCOMPARE(again.loads, 1);
+        QVERIFY(again.isVisible());
     }
 };
 

@@ -85,13 +85,6 @@ private slots:
         }
     }
 
-    void int32Range()
-    {
-        QCOMPARE(parseInt32(QStringLiteral("2147483647")), 2147483647);
-        QVERIFY_THROWS_EXCEPTION(RuntimeError, parseInt32(QStringLiteral("2147483648")));
-        QCOMPARE(parseInt32(QStringLiteral("-2147483648.5")), std::numeric_limits<std::int32_t>::min());
-    }
-
     void generatorReplaysItsSequence()
     {
         // Every draw is its 24-bit state over 2^24, exactly: a float step off

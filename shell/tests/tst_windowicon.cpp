@@ -123,7 +123,7 @@ private slots:
         out.close();
 
         const QIcon expected(path);
-        const QIcon icon = loadWindowIcon(path);
+        const QIcon icon = windowIconFrom(readWindowIconImages(path), path);
         QCOMPARE(icon.availableSizes(), expected.availableSizes());
         for (const QSize& size : expected.availableSizes()) {
             QCOMPARE(icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32),

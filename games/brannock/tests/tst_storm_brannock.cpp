@@ -10,8 +10,14 @@ using brannock::MainWindow;
 
 namespace {
 
-const QStringList boxNames = {"txta", "txtb", "txtc", "txtd", "txt1", "txt2", "Text"};
-enum Box { PlayerDie1, PlayerDie2, ComputerDie1, ComputerDie2, PlayerMoney, ComputerMoney, ThrowText };
+// Text, txt1, txt2, txta, txtb, txtc, txtd
+enum Box { ThrowText, PlayerMoney, ComputerMoney, PlayerDie1, PlayerDie2, ComputerDie1, ComputerDie2, boxCount };
+constexpr Box dieBoxes[] = {PlayerDie1, PlayerDie2, ComputerDie1, ComputerDie2};
+
+enum class Action { Throw, Register, Introduce, Close, Type };
+const Weight<Action> actions[] = {
+    {Action::Throw, 600}, {Action::Register, 50}, {Action::Introduce, 10}, {Action::Close, 2}, {Action::Type, 338},
+};
 
 const QString endTitle = QStringLiteral("Конец игры");
 const ShownBox playerWins{QStringLiteral("Поздравляю вы выиграли миллион!"), Style::Exclamation, endTitle};
@@ -52,31 +58,36 @@ protected:
         m_event = Event::Typing;
         m_quitting = false;
         m_cleared = false;
-        m_lastDie = window.textBox(boxNames[PlayerDie1])->text();
-        const int roll = input.pick(1000);
-        if (roll < 600) {
+        m_lastDie = textBoxes(window)[PlayerDie1]->text();
+        switch (input.pick(actions)) {
+        case Action::Throw:
             m_event = Event::Throw;
             input.press(window.button("cmd1"));
-        } else if (roll < 650) {
+            break;
+        case Action::Register:
             m_event = Event::Register;
             input.press(window.button("CmdR"));
-        } else if (roll < 660) {
+            break;
+        case Action::Introduce:
             m_event = Event::Introduce;
             m_quitting = true;  // a No ends the program
             input.press(window.button("cmd2"));
-        } else if (roll < 662) {
+            break;
+        case Action::Close:
             m_quitting = true;
             window.close();
-        } else {
-            m_target = input.pick(int(boxNames.size()));
-            input.typeInto(window.textBox(boxNames[m_target]), input.anyText(gameWords));
+            break;
+        case Action::Type:
+            m_target = input.pick(boxCount);
+            input.typeInto(textBoxes(window)[m_target], input.anyText(gameWords));
+            break;
         }
     }
 
     void check(MainWindow& window, const QList<ShownBox>& boxes) override
     {
         const QStringList before = m_screen;
-        m_screen = screen(window);
+        m_screen = texts(window);
         switch (m_event) {
         case Event::Throw:
             if (!m_registered) {
@@ -118,17 +129,17 @@ protected:
         m_name.clear();
         newGame();
         m_throwNo = 1;
-        m_screen = screen(window);
-        QCOMPARE(m_screen, QStringList(boxNames.size(), QString()));
+        m_screen = texts(window);
+        QCOMPARE(m_screen, QStringList(boxCount, QString()));
         QCOMPARE(window.label("Lbln")->text(), QString());
 
         // resetGame() clears the first die first: the board as it stood then is
         // what the player saw behind the game's last box.
-        QLineEdit* firstDie = window.textBox(boxNames[PlayerDie1]);
+        QLineEdit* firstDie = textBoxes(window)[PlayerDie1];
         QObject::connect(firstDie, &QLineEdit::textChanged, &window, [this, &window](const QString& text) {
             if (text.isEmpty() && m_event == Event::Throw && !m_cleared) {
                 m_cleared = true;
-                m_behind = screen(window);
+                m_behind = texts(window);
                 m_behind[PlayerDie1] = m_lastDie;
             }
             m_lastDie = text;
@@ -138,23 +149,14 @@ protected:
 private:
     enum class Event { None, Throw, Register, Introduce, Typing };
 
-    // A click by mouse, or the space bar on the button.
-
-    static QStringList screen(MainWindow& window)
-    {
-        QStringList texts;
-        for (const QString& name : boxNames)
-            texts << window.textBox(name)->text();
-        return texts;
-    }
-
     void checkThrow(const QStringList& before, const QList<ShownBox>& boxes)
     {
         const QStringList board = m_cleared ? m_behind : m_screen;
-        const int dice[4] = {dieOf(board[PlayerDie1]), dieOf(board[PlayerDie2]), dieOf(board[ComputerDie1]),
-                             dieOf(board[ComputerDie2])};
-        for (int i = 0; i < 4; ++i)
-            QVERIFY2(dice[i] != 0, qPrintable(QStringLiteral("die shown as \"%1\"").arg(board[i])));
+        int dice[4];
+        for (int i = 0; i < 4; ++i) {
+            dice[i] = dieOf(board[dieBoxes[i]]);
+            QVERIFY2(dice[i] != 0, qPrintable(QStringLiteral("die shown as \"%1\"").arg(board[dieBoxes[i]])));
+        }
 
         m_player += 3000 * (dice[0] + dice[1]);
         QCOMPARE(board[PlayerMoney], QString::number(m_player));
@@ -178,7 +180,7 @@ private:
         QCOMPARE(m_cleared, !expected.isEmpty());
         if (m_cleared) {
             ++m_endings[expected.first().prompt];
-            QCOMPARE(m_screen, QStringList(boxNames.size(), QString()));
+            QCOMPARE(m_screen, QStringList(boxCount, QString()));
             newGame();
         }
     }

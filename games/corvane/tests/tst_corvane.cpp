@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QTest>
+#include <memory>
 
 using namespace shell;
 using corvane::MainWindow;
@@ -256,7 +257,7 @@ private slots:
         RuntimeRandom random;
         ScriptedDialogs boxes;
         Runtime runtime(program, random, boxes);
-        QPointer<MainWindow> window = openStartupForm<MainWindow>(runtime);
+        const std::unique_ptr<MainWindow> window(openStartupForm<MainWindow>(runtime));
         QTest::mouseClick(window->option("STM", 1), Qt::LeftButton);
         QTest::mouseClick(window->option("STRez", heads), Qt::LeftButton);
         QTest::mouseClick(window->button("CmdM"), Qt::LeftButton);
@@ -264,7 +265,6 @@ private slots:
         QTest::mouseClick(window->button("CmdM"), Qt::LeftButton);
         QCOMPARE(window->label("Label1")->text(), QStringLiteral("Ребро!"));
         QCOMPARE(window->label("Label2", 1)->text(), coinsCaption(" 15"));
-        delete window.data();
     }
 };
 

@@ -24,6 +24,11 @@ QString padded(long long n) { return (n >= 0 ? QStringLiteral(" ") : QString()) 
 QString coinsCaption(int coins) { return QStringLiteral("На данный момент у Вас монет: ") + padded(coins); }
 QString totalCaption(long long total) { return QStringLiteral("Общая сумма: ") + padded(total) + QStringLiteral("$"); }
 
+enum class Action { Toss, ClickStake, ClickSide, Keys, Close };
+const Weight<Action> actions[] = {
+    {Action::Toss, 500}, {Action::ClickStake, 150}, {Action::ClickSide, 100}, {Action::Keys, 249}, {Action::Close, 1},
+};
+
 // The member of an option group that is selected; 0 for none.
 int selected(const MainWindow& window, const QString& group, int members)
 {
@@ -60,19 +65,25 @@ protected:
     void act(MainWindow& window) override
     {
         m_tossed = false;
-        const int roll = input.pick(1000);
-        if (roll < 500) {
+        switch (input.pick(actions)) {
+        case Action::Toss:
             input.press(window.button("CmdM"));
             m_tossed = true;
-        } else if (roll < 650) {
+            break;
+        case Action::ClickStake:
             input.click(window.option("STM", 1 + input.pick(stakes)));
-        } else if (roll < 750) {
+            break;
+        case Action::ClickSide:
             input.click(window.option("STRez", 1 + input.pick(sides)));
-        } else if (roll < 999) {
+            break;
+        case Action::Keys: {
             const bool stake = input.chance(0.7);
             useKeys(window, stake ? "STM" : "STRez", stake ? stakes : sides);
-        } else {
+            break;
+        }
+        case Action::Close:
             window.close();
+            break;
         }
     }
 
@@ -111,7 +122,6 @@ protected:
     }
 
 private:
-
     // An arrow moves the selection on from the selected option, or only
     // the focus from another; a blank selects the option that has the focus.
     void useKeys(MainWindow& window, const QString& group, int members)

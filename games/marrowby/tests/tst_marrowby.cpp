@@ -13,7 +13,6 @@ Q_DECLARE_METATYPE(shell::ShownBox)
 
 namespace {
 
-const QStringList boxNames = {"txt1", "txt2", "txt3", "txt4", "txt5"};
 const ShownBox player1Reminder{QStringLiteral("Сейчас ход Игрока № 1"), Style::Ok, QStringLiteral("Marrowby")};
 const ShownBox player2Reminder{QStringLiteral("Сейчас ход Игрока № 2"), Style::Ok, QStringLiteral("Marrowby")};
 
@@ -49,14 +48,6 @@ struct Marrowby : GameHarness<MainWindow> {
             move(2, die1, die2);
         }
     }
-
-    QStringList texts() const
-    {
-        QStringList all;
-        for (const QString& name : boxNames)
-            all.append(text(name));
-        return all;
-    }
 };
 
 // Records the first die and player 2's score as the warning window appears.
@@ -78,10 +69,7 @@ class TestMarrowby : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup()
-    {
-        qDeleteAll(openWindows<Form>());
-    }
+    void cleanup() { deleteOpenWindows(); }
 
     void startsEmptyAtItsPlace()
     {
@@ -321,7 +309,7 @@ private slots:
         game.boxes.answer(answer);
         game.click("cmd5");
         QCOMPARE(game.boxes.takeShown(),
-                 (QList<ShownBox>{{QStringLiteral("Вы действительно хотите закончить игру?"), 36,
+                 (QList<ShownBox>{{QStringLiteral("Вы действительно хотите закончить игру?"), Style::YesNo | Style::Question,
                                    QStringLiteral("Выход из игры")}}));
         const bool quits = answer == Answer::Yes;
         QCOMPARE(game.runtime.hasEnded(), quits);

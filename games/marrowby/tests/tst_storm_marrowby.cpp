@@ -14,20 +14,10 @@ using marrowby::RulesWindow;
 
 namespace {
 
-const QStringList boxNames = {"txt1", "txt2", "txt3", "txt4", "txt5"};
 const QString program = QStringLiteral("Marrowby");
+constexpr int boxCount = 5;  // txt1 to txt5
 const QString gameOver = QStringLiteral("Конец игры");
 constexpr int lastMove = 25;
-
-QtMessageHandler testLog = nullptr;
-
-// The offscreen platform cannot raise a window, and says so at every show
-// of a window already open.
-void withoutRaiseWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (!message.endsWith(QLatin1String("does not support raise()")))
-        testLog(type, context, message);
-}
 
 template <typename Window>
 int visibleWindows()
@@ -40,13 +30,11 @@ int visibleWindows()
     return count;
 }
 
-QStringList texts(const MainWindow& window)
-{
-    QStringList all;
-    for (const QString& name : boxNames)
-        all.append(window.textBox(name)->text());
-    return all;
-}
+enum class Action { Move1, Move2, Type, Rules, CloseOther, NewGame, Exit, CloseMain };
+const Weight<Action> actions[] = {
+    {Action::Move1, 350}, {Action::Move2, 350}, {Action::Type, 150}, {Action::Rules, 70},
+    {Action::CloseOther, 75}, {Action::NewGame, 2}, {Action::Exit, 2}, {Action::CloseMain, 1},
+};
 
 // A die box holds one face, 1 to 5; 0 where it holds anything else.
 int face(const QString& text)
@@ -76,33 +64,43 @@ protected:
     void act(MainWindow& window) override
     {
         m_written = texts(window);
-        const int roll = input.pick(1000);
-        if (roll < 350) {
+        switch (input.pick(actions)) {
+        case Action::Move1:
             input.press(window.button("cmd1"));
             m_event = Event::Move1;
-        } else if (roll < 700) {
+            break;
+        case Action::Move2:
             input.press(window.button("cmd2"));
             m_event = Event::Move2;
-        } else if (roll < 850) {
-            const int box = input.pick(int(boxNames.size()));
-            input.typeInto(window.textBox(boxNames[box]), input.anyText(gameWords()));
-            m_texts[box] = window.textBox(boxNames[box])->text();
+            break;
+        case Action::Type: {
+            const int box = input.pick(boxCount);
+            QLineEdit* target = textBoxes(window)[box];
+            input.typeInto(target, input.anyText(gameWords()));
+            m_texts[box] = target->text();
             m_event = Event::Typed;
-        } else if (roll < 920) {
+            break;
+        }
+        case Action::Rules:
             input.press(window.button("cmd3"));
             m_event = Event::Rules;
-        } else if (roll < 995) {
+            break;
+        case Action::CloseOther:
             closeSomeOtherWindow();
             m_event = Event::Quiet;
-        } else if (roll < 997) {
+            break;
+        case Action::NewGame:
             input.press(window.button("cmd4"));
             m_event = Event::NewGame;
-        } else if (roll < 999) {
+            break;
+        case Action::Exit:
             input.press(window.button("cmd5"));
             m_event = Event::Exit;
-        } else {
+            break;
+        case Action::CloseMain:
             window.close();
             m_event = Event::Quiet;
+            break;
         }
     }
 
@@ -145,8 +143,9 @@ protected:
     {
         newGame();
         m_turn = 0;
-        for (int box = 0; box < int(boxNames.size()); ++box) {
-            QObject::connect(window.textBox(boxNames[box]), &QLineEdit::textChanged, &window,
+        const QList<QLineEdit*> boxes = textBoxes(window);
+        for (int box = 0; box < boxCount; ++box) {
+            QObject::connect(boxes[box], &QLineEdit::textChanged, &window,
                              [this, box](const QString& text) {
                                  if (!text.isEmpty())
                                      m_written[box] = text;
@@ -159,8 +158,6 @@ private:
     {
         return {"1", "5", "0", "6", "23997", "39989", "999725", "Игрок № 1", "Счет", "Сумма", "НИЧЬЯ!!!!!"};
     }
-
-    // A click, or the keys that press a focused button.
 
     void move(int player, const QList<ShownBox>& boxes)
     {
@@ -203,7 +200,7 @@ private:
 
     void newGame()
     {
-        m_texts = QStringList(boxNames.size());
+        m_texts = QStringList(boxCount);
         m_score = {0, 0};
         m_moves2 = 0;
     }
@@ -212,10 +209,10 @@ private:
     int m_turn = 0;  // who moved last: 0 none yet
     int m_moves2 = 0;
     std::array<long long, 2> m_score{};
-    QStringList m_texts = QStringList(boxNames.size());
+    QStringList m_texts = QStringList(boxCount);
     std::array<long long, 5> m_faces{};
     // The last text each box showed during the event.
-    QStringList m_written = QStringList(boxNames.size());
+    QStringList m_written = QStringList(boxCount);
 };
 
 } // namespace
@@ -224,8 +221,6 @@ class TestStormMarrowby : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { testLog = qInstallMessageHandler(withoutRaiseWarnings); }
-
     void storm()
     {
         MarrowbyStorm storm;

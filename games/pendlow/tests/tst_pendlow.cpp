@@ -3,6 +3,7 @@
 #include "qtdialogs.h"
 
 #include <QTest>
+#include <memory>
 
 using namespace shell;
 using pendlow::MainWindow;
@@ -52,14 +53,13 @@ private slots:
         RuntimeRandom random;
         ScriptedDialogs boxes;
         Runtime runtime(QStringLiteral("Pendlow"), random, boxes);
-        QPointer<MainWindow> window = openStartupForm<MainWindow>(runtime);
+        const std::unique_ptr<MainWindow> window(openStartupForm<MainWindow>(runtime));
         QTest::mouseClick(window->button("Cmd1"), Qt::LeftButton);
         QCOMPARE(window->textBox("Txt1")->text(), QStringLiteral("7055"));
         QCOMPARE(window->textBox("Txt2")->text(), QStringLiteral("5334"));
         QCOMPARE(window->label("Lbl3")->text(), QStringLiteral("Ход № 1"));
         QCOMPARE(window->textBox("Txt3")->text(), QStringLiteral("7055"));
         QCOMPARE(window->textBox("Txt4")->text(), QStringLiteral("5334"));
-        delete window.data();
     }
 
     void throwEdges_data()
@@ -158,6 +158,36 @@ private slots:
         game.throwOnce(1, 2);
         QCOMPARE(game.text("Lbl3"), QStringLiteral("Ход № 1"));
         QCOMPARE(game.text("Txt4"), QStringLiteral("2"));
+        QVERIFY(game.scriptUsedUp());
+    }
+
+    void aMillionExactlyEndsTheGame_data()
+    {
+        QTest::addColumn<bool>("player");
+        QTest::addColumn<QString>("prompt");
+        QTest::addRow("player") << true << millionaire.prompt;
+        QTest::addRow("computer") << false << QStringLiteral("Компьютер-миллионер!!!");
+    }
+
+    // A tie at throw 18 plays on: 90000 + 91 × 9999 + 91 lands on 1000000.
+    void aMillionExactlyEndsTheGame()
+    {
+        QFETCH(bool, player);
+        QFETCH(QString, prompt);
+        Pendlow game;
+        const auto throwFor = [&](int points) { game.throwOnce(player ? points : 0, player ? 0 : points); };
+        game.throwTimes(17, 5000, 5000);
+        game.boxes.answer(Answer::Ok);
+        game.throwOnce(5000, 5000);
+        for (int i = 0; i < 91; ++i)
+            throwFor(9999);
+        game.boxes.takeShown();
+        game.boxes.answer(Answer::Ok);
+        throwFor(91);
+        QCOMPARE(game.text(player ? "Txt3" : "Txt4"), QStringLiteral("1000000"));
+        QCOMPARE(game.boxes.takeShown(), (QList<ShownBox>{{prompt, Style::Exclamation, endTitle}}));
+        game.throwOnce(1, 2);
+        QCOMPARE(game.text("Lbl3"), QStringLiteral("Ход № 1"));
         QVERIFY(game.scriptUsedUp());
     }
 

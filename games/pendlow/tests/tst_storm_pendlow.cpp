@@ -10,6 +10,11 @@ using pendlow::MainWindow;
 
 namespace {
 
+enum class Action { AskComputer, Type, Leave, Throw };
+const Weight<Action> actions[] = {
+    {Action::AskComputer, 1}, {Action::Type, 1}, {Action::Leave, 1}, {Action::Throw, 7},
+};
+
 // Follows the game from what the window shows and checks that the totals
 // are the sums of the throws since the last game end, and that the boxes
 // come in their order.
@@ -21,25 +26,27 @@ protected:
     void act(MainWindow& window) override
     {
         m_threw = false;
-        switch (input.pick(10)) {
-        case 0:
+        switch (input.pick(actions)) {
+        case Action::AskComputer:
             input.click(window.button("cmd2"));
             m_askedComputer = true;
             break;
-        case 1: {
-            static const char* boxes[] = {"Txt1", "Txt2", "Txt3", "Txt4"};
-            input.typeInto(window.textBox(boxes[input.pick(4)]), input.anyText());
+        case Action::Type: {
+            const QList<QLineEdit*> boxes = textBoxes(window);
+            input.typeInto(boxes[input.pick(int(boxes.size()))], input.anyText());
             break;
         }
-        case 2:
+        case Action::Leave:
+            // Most of the time the player thinks better of it.
             if (input.chance(0.01))
                 input.click(window.button("Cmd3"));
             else if (input.chance(0.01))
                 window.close();
             break;
-        default:
+        case Action::Throw:
             input.click(window.button("Cmd1"));
             m_threw = true;
+            break;
         }
     }
 

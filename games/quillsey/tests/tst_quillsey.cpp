@@ -12,7 +12,6 @@ namespace {
 const QString title = QStringLiteral("Quillsey");
 const QString millionaire = QStringLiteral("Вы миллионер!!!");
 const QString consolation = QStringLiteral("Не растраивайтесь, Вам еще повезет.Попробуйте снова.");
-const QStringList boxNames = {"txt1", "txt2", "txt3", "txt4", "txt5", "txt6"};
 
 struct Quillsey : GameHarness<MainWindow> {
     Quillsey() : GameHarness(title) {}
@@ -24,18 +23,12 @@ struct Quillsey : GameHarness<MainWindow> {
         click(button);
     }
 
+    // txt1, txt2, ... in turn.
     void fill(const QStringList& texts)
     {
+        const QList<QLineEdit*> boxes = textBoxes(*window);
         for (qsizetype i = 0; i < texts.size(); ++i)
-            window->textBox(boxNames[i])->setText(texts[i]);
-    }
-
-    QStringList texts() const
-    {
-        QStringList all;
-        for (const QString& name : boxNames)
-            all << text(name);
-        return all;
+            boxes[i]->setText(texts[i]);
     }
 };
 
@@ -64,6 +57,8 @@ class TestQuillsey : public QObject {
     Q_OBJECT
 
 private slots:
+    void cleanup() { deleteOpenWindows(); }
+
     void startsEmptyWithBoxesOverLabels()
     {
         Quillsey game;
@@ -109,7 +104,7 @@ private slots:
         QVERIFY(game.scriptUsedUp());
 
         game.launch(button, 3, 4, 42);
-        QCOMPARE(game.text(boxNames[box]), QStringLiteral("  42   "));
+        QCOMPARE(game.texts()[box], QStringLiteral("  42   "));
         QVERIFY(game.scriptUsedUp());
     }
 
@@ -256,7 +251,6 @@ private slots:
         open = openRulesWindows();
         QCOMPARE(open.size(), 1);
         QCOMPARE(rulesTexts(open.first()), rules);
-        open.first()->close();
     }
 
     void exitClosesBothWindows()

@@ -14,8 +14,7 @@ namespace {
 const QString program = QStringLiteral("Tessaly");
 const QString heads = QStringLiteral("орел");
 const QString tails = QStringLiteral("решка");
-const QStringList boxNames = {"txt1", "txt2", "txt3", "txt4"};
-enum Box { Side, Account, Bet, Call };
+enum Box { Side, Account, Bet, Call, boxCount };  // txt1 to txt4
 
 struct PlayButton {
     const char* name;
@@ -36,13 +35,11 @@ QString padded(long long n) { return (n >= 0 ? QStringLiteral(" ") : QString()) 
 
 ShownBox errorBox(ErrorCode code) { return {errorMessage(code), Style::Critical, program}; }
 
-QStringList texts(const MainWindow& window)
-{
-    QStringList all;
-    for (const QString& name : boxNames)
-        all.append(window.textBox(name)->text());
-    return all;
-}
+enum class Action { Play, TypeBet, TypeCall, TypeOther, Rules, Exit, Close };
+const Weight<Action> actions[] = {
+    {Action::Play, 500}, {Action::TypeBet, 150}, {Action::TypeCall, 250}, {Action::TypeOther, 85},
+    {Action::Rules, 7}, {Action::Exit, 7}, {Action::Close, 1},
+};
 
 // Bets, calls and presses in any order: the storm keeps the account as the
 // running sum of the wins and losses it expects, with the bet that the last
@@ -58,24 +55,36 @@ protected:
     void act(MainWindow& window) override
     {
         m_betErrors.clear();
-        const int roll = input.pick(1000);
-        if (roll < 500) {
+        switch (input.pick(actions)) {
+        case Action::Play: {
             const PlayButton& play = playButtons[input.pick(int(playButtons.size()))];
             m_side = play.side;
             m_call = window.textBox("txt4")->text();
             input.press(window.button(play.name));
             m_event = Event::Play;
-        } else if (roll < 985) {
-            type(window, roll < 650 ? Bet : roll < 900 ? Call : input.chance(0.5) ? Side : Account);
-        } else if (roll < 992) {
+            break;
+        }
+        case Action::TypeBet:
+            type(window, Bet);
+            break;
+        case Action::TypeCall:
+            type(window, Call);
+            break;
+        case Action::TypeOther:
+            type(window, input.chance(0.5) ? Side : Account);
+            break;
+        case Action::Rules:
             input.press(window.button("cmd1"));
             m_event = Event::Rules;
-        } else if (roll < 999) {
+            break;
+        case Action::Exit:
             input.press(window.button("сmd8"));
             m_event = Event::Exit;
-        } else {
+            break;
+        case Action::Close:
             window.close();
             m_event = Event::Quiet;
+            break;
         }
     }
 
@@ -114,7 +123,7 @@ protected:
     {
         m_bet = 0;
         m_account = 0;
-        m_texts = QStringList(boxNames.size());
+        m_texts = QStringList(boxCount);
         QObject::connect(window.textBox("txt3"), &QLineEdit::textChanged, &window, [this](const QString& text) {
             try {
                 m_bet = parseInt16(text);
@@ -127,14 +136,12 @@ protected:
 private:
     void type(MainWindow& window, Box box)
     {
-        QLineEdit* target = window.textBox(boxNames[box]);
+        QLineEdit* target = textBoxes(window)[box];
         const bool rightSide = box == Call && input.chance(0.5);
         input.typeInto(target, rightSide ? (input.chance(0.5) ? heads : tails) : input.anyText(gameWords));
         m_texts[box] = target->text();
         m_event = Event::Typed;
     }
-
-    // A click, or the keys that press a focused button.
 
     // Only the exact side wins; a doubled bet beyond 16 bits fails before
     // the account changes.

@@ -1,6 +1,9 @@
+// The boxes the player sees, answered with the mouse and with the keys.
+
 #include "qtdialogs.h"
 
 #include <QApplication>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -11,6 +14,28 @@ using namespace shell;
 namespace {
 
 using Keys = QList<int>;
+constexpr int yesNo = Style::YesNo | Style::Question;
+
+// Clicks the button with that caption once the box is up, noting the box's
+// button captions in `buttons`, sorted, when given.
+void clickInBoxSoon(const QString& caption, QStringList* buttons = nullptr)
+{
+    QTimer::singleShot(0, [=] {
+        QWidget* box = QApplication::activeModalWidget();
+        QVERIFY(box);
+        QPushButton* target = nullptr;
+        for (QPushButton* button : box->findChildren<QPushButton*>()) {
+            if (buttons)
+                buttons->append(button->text());
+            if (button->text() == caption)
+                target = button;
+        }
+        if (buttons)
+            buttons->sort();
+        QVERIFY2(target, qPrintable(QStringLiteral("no button ") + caption));
+        QTest::mouseClick(target, Qt::LeftButton);
+    });
+}
 
 // Once the box is up, types these keys where the player's keyboard would
 // send them: to whatever has the focus in the box. Notes the box's button
@@ -53,18 +78,43 @@ struct Watchdog {
 
 } // namespace
 
-class TestBoxKeys : public QObject {
+class TestQtDialogs : public QObject {
     Q_OBJECT
 
 private slots:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+
+    void messageBoxAnswersItsButtons_data()
+    {
+        QTest::addColumn<int>("style");
+        QTest::addColumn<QString>("clicked");
+        QTest::addColumn<QStringList>("buttons");
+        QTest::addColumn<int>("answer");
+        const QStringList yesAndNo = {QStringLiteral("Да"), QStringLiteral("Нет")};
+        QTest::addRow("Yes/No: Нет") << yesNo << "Нет" << yesAndNo << Answer::No;
+        QTest::addRow("Yes/No: Да") << yesNo << "Да" << yesAndNo << Answer::Yes;
+        QTest::addRow("OK") << int(Style::Exclamation) << "OK" << QStringList{QStringLiteral("OK")} << Answer::Ok;
+    }
+
+    void messageBoxAnswersItsButtons()
+    {
+        QFETCH(int, style);
+        QFETCH(QString, clicked);
+        QFETCH(QStringList, buttons);
+        QFETCH(int, answer);
+        QtDialogs dialogs;
+        Watchdog watchdog;
+        QStringList shown;
+        clickInBoxSoon(clicked, &shown);
+        QCOMPARE(dialogs.messageBox(QStringLiteral("Выйти?"), style, QStringLiteral("Выход")), answer);
+        QCOMPARE(shown, buttons);
+    }
 
     void messageBoxAnswersKeys_data()
     {
         QTest::addColumn<int>("style");
         QTest::addColumn<Keys>("keys");
         QTest::addColumn<int>("answer");
-        const int yesNo = Style::YesNo | Style::Question;
         QTest::addRow("Yes/No: Enter gives the default Yes") << yesNo << Keys{Qt::Key_Return} << Answer::Yes;
         QTest::addRow("Yes/No: keypad Enter") << yesNo << Keys{Qt::Key_Enter} << Answer::Yes;
         QTest::addRow("Yes/No: Space presses Yes") << yesNo << Keys{Qt::Key_Space} << Answer::Yes;
@@ -99,7 +149,7 @@ private slots:
     {
         QTest::addColumn<int>("style");
         QTest::addColumn<bool>("closes");
-        QTest::addRow("Yes/No") << (Style::YesNo | Style::Question) << false;
+        QTest::addRow("Yes/No") << yesNo << false;
         QTest::addRow("OK") << int(Style::Exclamation) << true;
     }
 
@@ -149,7 +199,30 @@ private slots:
                  result);
         QCOMPARE(buttons, (QStringList{QStringLiteral("OK"), QStringLiteral("Отмена")}));
     }
+
+    void inputBoxGivesEmptyTextOnCancel_data()
+    {
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<QString>("result");
+        QTest::addRow("OK") << true << "Иван";
+        QTest::addRow("Отмена, with a name typed") << false << "";
+    }
+
+    void inputBoxGivesEmptyTextOnCancel()
+    {
+        QFETCH(bool, accepted);
+        QFETCH(QString, result);
+        QtDialogs dialogs;
+        Watchdog watchdog;
+        QTimer::singleShot(0, [accepted] {
+            auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->setTextValue(QStringLiteral("Иван"));
+            accepted ? dialog->accept() : dialog->reject();
+        });
+        QCOMPARE(dialogs.inputBox(QStringLiteral("Имя?"), QStringLiteral("Регистрация")), result);
+    }
 };
 
-QTEST_MAIN(TestBoxKeys)
-#include "tst_boxkeys.moc"
+QTEST_MAIN(TestQtDialogs)
+#include "tst_qtdialogs.moc"

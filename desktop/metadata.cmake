@@ -1,8 +1,11 @@
-# Each game's manual pages (English and Russian, section 6, gzipped as Debian
-# does) and software-centre metadata, made from templates/ and gameinfo.cmake
-# with the version of project(). Included by CMakeLists.txt after
-# GNUInstallDirs; leaves the metadata files in game_metadata_files.
-include(${CMAKE_CURRENT_LIST_DIR}/gameinfo.cmake)
+# Each game's menu entry, manual pages (English and Russian, section 6,
+# gzipped as Debian does) and software-centre metadata, made from templates/
+# and the game's games/<game>/gameinfo.cmake with the version of project().
+#
+# gameinfo.cmake says what the game is and how it is played, in English and
+# Russian. Lists hold paragraphs, so the texts have no semicolons. name_ru is
+# the window's own title; rating is the OARS money-gambling level: moderate
+# where the player stakes play money, mild where dice only add up prizes.
 
 function(xml_escape out text)
     string(REPLACE "&" "&amp;" text "${text}")
@@ -24,26 +27,41 @@ function(roff_paragraphs out)
     set(${out} "${text}" PARENT_SCOPE)
 endfunction()
 
-set(game_metadata_files "")
-set(compressed_pages "")
-foreach(game IN LISTS installed_games)
-    game_app_id(${game} APP_ID NAME)
+# describe_game(GAME): makes the game's menu entry, installs its manual
+# pages and metadata, and appends its files to game_entries,
+# game_metadata_files and game_pages.
+# A function, so no game's texts stand in for another's missing ones.
+function(describe_game game)
+    include(${PROJECT_SOURCE_DIR}/games/${game}/gameinfo.cmake)
+    game_names(${game} NAME APP_ID)
     set(PROGRAM ${game})
     string(TOUPPER ${game} PROGRAM_UPPER)
-    set(NAME_RU "${${game}_name_ru}")
-    set(RATING ${${game}_rating})
+    set(NAME_RU "${name_ru}")
+    set(RATING ${rating})
+
+    # The menu shows Name[ru] to Russian readers where the window's title differs.
+    set(NAME_RU_LINE "")
+    if(NOT name_ru STREQUAL NAME)
+        set(NAME_RU_LINE "Name[ru]=${name_ru}\n")
+    endif()
+    set(MENU_COMMENT "${menu_comment}")
+    list(JOIN keywords ";" KEYWORDS)
+    string(APPEND KEYWORDS ";")
+    set(entry ${CMAKE_CURRENT_BINARY_DIR}/applications/${APP_ID}.desktop)
+    configure_file(templates/game.desktop.in ${entry} @ONLY)
 
     set(others "")
-    foreach(other IN LISTS installed_games)
+    foreach(other IN LISTS GAMES)
         if(NOT other STREQUAL game)
             list(APPEND others "\\fB${other}\\fR(6)")
         endif()
     endforeach()
     list(JOIN others ",\n" SEE_ALSO)
+    set(pages "")
     foreach(language en ru)
-        set(SUMMARY "${${game}_summary_${language}}")
-        roff_paragraphs(ABOUT "${${game}_about_${language}}")
-        roff_paragraphs(RULES "${${game}_rules_${language}}")
+        set(SUMMARY "${summary_${language}}")
+        roff_paragraphs(ABOUT "${about_${language}}")
+        roff_paragraphs(RULES "${rules_${language}}")
         if(language STREQUAL "en")
             set(template game.6.in)
             set(section man6)
@@ -55,17 +73,17 @@ foreach(game IN LISTS installed_games)
         configure_file(templates/${template} ${page} @ONLY)
         add_custom_command(OUTPUT ${page}.gz COMMAND gzip -9nkf ${page} DEPENDS ${page} VERBATIM)
         install(FILES ${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/${section})
-        list(APPEND compressed_pages ${page}.gz)
+        list(APPEND pages ${page}.gz)
     endforeach()
 
     foreach(field summary caption)
         foreach(language en ru)
             string(TOUPPER "${field}_${language}" key)
-            xml_escape(${key} "${${game}_${field}_${language}}")
+            xml_escape(${key} "${${field}_${language}}")
         endforeach()
     endforeach()
-    xml_escape(about_en "${${game}_about_en}")
-    xml_escape(about_ru "${${game}_about_ru}")
+    xml_escape(about_en "${about_en}")
+    xml_escape(about_ru "${about_ru}")
     set(DESCRIPTION "    <p>${about_en}</p>\n    <p xml:lang=\"ru\">${about_ru}</p>")
     if(NOT EXISTS ${PROJECT_SOURCE_DIR}/docs/gallery/${game}.png)
         message(WARNING "docs/gallery/${game}.png is missing: the metadata's screenshot names it")
@@ -73,6 +91,8 @@ foreach(game IN LISTS installed_games)
     set(metainfo ${CMAKE_CURRENT_BINARY_DIR}/metainfo/${APP_ID}.metainfo.xml)
     configure_file(templates/game.metainfo.xml.in ${metainfo} @ONLY)
     install(FILES ${metainfo} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-    list(APPEND game_metadata_files ${metainfo})
-endforeach()
-add_custom_target(manual_pages ALL DEPENDS ${compressed_pages})
+
+    set(game_entries ${game_entries} ${entry} PARENT_SCOPE)
+    set(game_metadata_files ${game_metadata_files} ${metainfo} PARENT_SCOPE)
+    set(game_pages ${game_pages} ${pages} PARENT_SCOPE)
+endfunction()

@@ -15,7 +15,7 @@ if ! command -v rsvg-convert >/dev/null 2>&1; then
     exit 1
 fi
 
-for game in marrowby quillsey tessaly brannock corvane pendlow; do
+for game in $(grep -vE '^[[:space:]]*(#|$)' ../games/list.txt); do
     for size in 16 32 48 64 128; do
         mkdir -p "$size"
         src="$game.svg"

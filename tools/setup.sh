@@ -1,13 +1,29 @@
 #!/usr/bin/env bash
-# Installs the Debian packages in tools/debian-packages.txt that are missing
-# and configures the build. Sourced by ./play and ./test; ./package sets
-# SETUP_FUNCTIONS_ONLY=1 and calls the functions with its own lists and folder.
+# What the scripts share: the list of games, installing the Debian packages
+# they need and configuring a build folder. Sourced by ./play, ./test,
+# ./package, bench/run and the tools; it only defines functions.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build_dir=${BUILD_DIR:-$root/build}
 
-# missing_packages LIST...
+# game_names: the games in games/list.txt, one a line.
+game_names() {
+    grep -vE '^\s*(#|$)' "$root/games/list.txt" | tr -d '[:blank:]'
+}
+
+# app_id_prefix: the reverse-DNS prefix of the games' application ids, as the
+# top CMakeLists.txt sets it.
+app_id_prefix() {
+    sed -n 's/^set(GAMES_APP_ID_PREFIX \([^ )]*\))$/\1/p' "$root/CMakeLists.txt"
+}
+
+# as_root COMMAND...: runs it as root, through sudo when we are not.
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+# missing_packages LIST...: the packages in those lists that are not installed.
 missing_packages() {
     local package
     grep -hvE '^\s*(#|$)' "$@" | while read -r package; do
@@ -17,30 +33,41 @@ missing_packages() {
     done
 }
 
-# install_missing_packages [LIST...]: tools/debian-packages.txt by default.
+# install_missing_packages NAME...: installs what is missing of
+# tools/packages/NAME.txt (play, test, fuzz, package, bench).
 install_missing_packages() {
-    local missing
-    missing=$(missing_packages "${@:-$root/tools/debian-packages.txt}")
+    local lists=() name missing
+    for name in "$@"; do lists+=("$root/tools/packages/$name.txt"); done
+    missing=$(missing_packages "${lists[@]}")
     [ -z "$missing" ] && return 0
     echo "Installing: $(echo $missing)"
-    local sudo=()
-    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
-    "${sudo[@]}" apt-get update -qq
+    as_root apt-get update -qq
     # shellcheck disable=SC2086
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends $missing
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing
 }
 
-# configure_build DIR [CMAKE OPTIONS...]: configures DIR once; later builds
-# only rebuild what changed.
+# configure_build DIR [CMAKE OPTIONS...]: configures DIR, and configures it
+# afresh whenever the options, the compilers or the flags in the environment
+# differ from those it was last configured with; otherwise later builds only
+# rebuild what changed.
 configure_build() {
     local dir=$1
     shift
-    if [ ! -f "$dir/build.ninja" ]; then
-        cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    local options=(-G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@")
+    local wanted
+    wanted=$(printf '%s\n' "${options[@]}" "CC=${CC:-}" "CXX=${CXX:-}" "CXXFLAGS=${CXXFLAGS:-}" \
+        "LDFLAGS=${LDFLAGS:-}")
+    local stamp=$dir/configured-with.txt
+    if [ -f "$dir/build.ninja" ] && [ "$(cat "$stamp" 2>/dev/null)" = "$wanted" ]; then
+        return 0
     fi
+    local fresh=()
+    if [ -f "$dir/CMakeCache.txt" ]; then
+        echo "Configuring $dir again, as it was configured with other options"
+        # Without the old cache, an option left out now takes its default.
+        fresh=(--fresh)
+    fi
+    rm -f "$stamp"
+    cmake "${fresh[@]}" -S "$root" -B "$dir" "${options[@]}"
+    echo "$wanted" >"$stamp"
 }
-
-if [ -z "${SETUP_FUNCTIONS_ONLY:-}" ]; then
-    install_missing_packages
-    configure_build "$build_dir"
-fi

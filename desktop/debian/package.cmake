@@ -33,7 +33,7 @@ install(FILES ${staging}/copyright ${staging}/changelog.gz DESTINATION ${docdir}
 
 # Everything the package holds; ./package builds this, then runs cpack.
 add_custom_target(package_contents DEPENDS ${staging}/changelog.gz)
-add_dependencies(package_contents ${installed_games} manual_pages)
+add_dependencies(package_contents ${GAMES} manual_pages)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ${PACKAGE})
@@ -48,9 +48,17 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "six small Russian-language games of chance")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "small Russian-language games of chance")
+# "Marrowby, Quillsey, ... and Pendlow", from games/list.txt.
+set(names "")
+foreach(game IN LISTS GAMES)
+    game_names(${game} name id)
+    list(APPEND names ${name})
+endforeach()
+list(POP_BACK names last)
+list(JOIN names ", " names)
 set(CPACK_PACKAGE_DESCRIPTION
-    "Marrowby, Quillsey, Tessaly, Brannock, Corvane and Pendlow are six small
+    "${names} and ${last} are small
 desktop games of chance in Russian, played with play money: dice for two
 players, dice and number draws against the computer, stakes on coins and
 bets on number fields. Each game is its own program, with a menu entry,

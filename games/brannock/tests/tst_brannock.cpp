@@ -1,4 +1,4 @@
-#include "mainwindow.h"
+#include "brannock/mainwindow.h"
 #include "gameharness.h"
 
 #include <QTest>

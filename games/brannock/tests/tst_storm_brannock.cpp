@@ -1,4 +1,4 @@
-#include "mainwindow.h"
+#include "brannock/mainwindow.h"
 #include "storm.h"
 
 #include <QLabel>

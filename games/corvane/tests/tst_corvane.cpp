@@ -1,4 +1,4 @@
-#include "mainwindow.h"
+#include "corvane/mainwindow.h"
 #include "gameharness.h"
 #include "qtdialogs.h"
 

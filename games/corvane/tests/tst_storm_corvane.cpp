@@ -1,4 +1,4 @@
-#include "mainwindow.h"
+#include "corvane/mainwindow.h"
 #include "storm.h"
 
 #include <QApplication>

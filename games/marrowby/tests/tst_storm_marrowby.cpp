@@ -1,4 +1,4 @@
-#include "mainwindow.h"
+#include "marrowby/mainwindow.h"
 #include "storm.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "mainwindow.h"
+#include "pendlow/mainwindow.h"
 #include "gameharness.h"
 #include "qtdialogs.h"
 

@@ -1,4 +1,4 @@
-#include "mainwindow.h"
+#include "quillsey/mainwindow.h"
 #include "gameharness.h"
 
 #include <QLabel>

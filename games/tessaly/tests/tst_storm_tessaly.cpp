@@ -1,4 +1,4 @@
-#include "mainwindow.h"
+#include "tessaly/mainwindow.h"
 #include "numbertext.h"
 #include "storm.h"
 

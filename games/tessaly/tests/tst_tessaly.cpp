@@ -1,4 +1,4 @@
-#include "mainwindow.h"
+#include "tessaly/mainwindow.h"
 #include "gameharness.h"
 
 #include <QIcon>

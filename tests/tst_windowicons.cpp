@@ -1,3 +1,4 @@
+#include "catalog.h"
 #include "scripteddialogs.h"
 #include "scriptedrandom.h"
 
@@ -6,13 +7,6 @@
 #include <algorithm>
 #include <functional>
 
-#include "../../games/brannock/mainwindow.h"
-#include "../../games/corvane/mainwindow.h"
-#include "../../games/marrowby/mainwindow.h"
-#include "../../games/pendlow/mainwindow.h"
-#include "../../games/quillsey/mainwindow.h"
-#include "../../games/tessaly/mainwindow.h"
-
 using namespace shell;
 
 namespace {
@@ -20,13 +14,7 @@ namespace {
 using Maker = std::function<Form*(Runtime&)>;
 using Sizes = QList<QSize>;
 
-template <typename Window>
-Maker make()
-{
-    return [](Runtime& runtime) -> Form* { return new Window(runtime); };
-}
-
-Sizes squares(std::initializer_list<int> sides)
+Sizes squares(const QList<int>& sides)
 {
     Sizes sizes;
     for (int side : sides)
@@ -48,16 +36,10 @@ private slots:
     {
         QTest::addColumn<Maker>("window");
         QTest::addColumn<Sizes>("sizes");
-        const Sizes gameIcon = squares({16, 32, 48, 64, 128});
-        QTest::addRow("Marrowby keeps the default") << make<marrowby::MainWindow>() << Sizes();
-        QTest::addRow("Marrowby rules keep the default") << make<marrowby::RulesWindow>() << Sizes();
-        QTest::addRow("Marrowby warning keeps the default") << make<marrowby::WarningWindow>() << Sizes();
-        QTest::addRow("Quillsey") << make<quillsey::MainWindow>() << gameIcon;
-        QTest::addRow("Quillsey rules") << make<quillsey::RulesWindow>() << gameIcon;
-        QTest::addRow("Tessaly's smile") << make<tessaly::MainWindow>() << squares({16, 32});
-        QTest::addRow("Brannock") << make<brannock::MainWindow>() << gameIcon;
-        QTest::addRow("Corvane") << make<corvane::MainWindow>() << gameIcon;
-        QTest::addRow("Pendlow") << make<pendlow::MainWindow>() << gameIcon;
+        for (const catalog::Game& game : catalog::games()) {
+            for (const catalog::Window& window : game.windows)
+                QTest::addRow("%s", qPrintable(game.title(window))) << window.make << squares(game.iconSizes);
+        }
     }
 
     void windowsCarryTheirIcons()

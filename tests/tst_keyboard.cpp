@@ -2,6 +2,7 @@
 // their tab order, Space, Enter and the keypad's Enter on buttons, arrows within an option
 // group, and Enter or Escape to answer the real boxes.
 
+#include "catalog.h"
 #include "qtdialogs.h"
 #include "scripteddialogs.h"
 #include "scriptedrandom.h"
@@ -14,24 +15,13 @@
 #include <QTimer>
 #include <functional>
 
-#include "../../games/brannock/mainwindow.h"
-#include "../../games/corvane/mainwindow.h"
-#include "../../games/marrowby/mainwindow.h"
-#include "../../games/pendlow/mainwindow.h"
-#include "../../games/quillsey/mainwindow.h"
-#include "../../games/tessaly/mainwindow.h"
+#include "corvane/mainwindow.h"
 
 using namespace shell;
 
 namespace {
 
 using Opener = std::function<Form*(Runtime&)>;
-
-template <typename Window>
-Opener opener()
-{
-    return [](Runtime& runtime) -> Form* { return openStartupForm<Window>(runtime); };
-}
 
 QString nameOf(const QWidget* widget)
 {
@@ -105,12 +95,8 @@ private slots:
     {
         QTest::addColumn<QString>("program");
         QTest::addColumn<Opener>("open");
-        QTest::addRow("Marrowby") << "Marrowby" << opener<marrowby::MainWindow>();
-        QTest::addRow("Quillsey") << "Quillsey" << opener<quillsey::MainWindow>();
-        QTest::addRow("Tessaly") << "Tessaly" << opener<tessaly::MainWindow>();
-        QTest::addRow("Brannock") << "Brannock" << opener<brannock::MainWindow>();
-        QTest::addRow("Corvane") << "Corvane" << opener<corvane::MainWindow>();
-        QTest::addRow("Pendlow") << "Pendlow" << opener<pendlow::MainWindow>();
+        for (const catalog::Game& game : catalog::games())
+            QTest::addRow("%s", qPrintable(game.programName)) << game.programName << game.windows.first().open;
     }
 
     void tabVisitsTheControlsInTabOrder()

@@ -2,6 +2,8 @@
 // dark desktop palette and a light one, by the WCAG's measure: a contrast
 // ratio of at least 4.5, or 3 for large text.
 
+#include "catalog.h"
+#include "corvane/mainwindow.h"
 #include "colours.h"
 #include "scripteddialogs.h"
 #include "scriptedrandom.h"
@@ -16,28 +18,18 @@
 #include <functional>
 #include <memory>
 
-#include "../../games/brannock/mainwindow.h"
-#include "../../games/corvane/mainwindow.h"
-#include "../../games/marrowby/mainwindow.h"
-#include "../../games/marrowby/picturewindows.h"
-#include "../../games/pendlow/mainwindow.h"
-#include "../../games/quillsey/mainwindow.h"
-#include "../../games/quillsey/ruleswindow.h"
-#include "../../games/tessaly/mainwindow.h"
-
 using namespace shell;
 
 namespace {
 
 using Opener = std::function<std::unique_ptr<Form>(Runtime&)>;
 
-template <typename Window>
-Opener opener()
+Opener opener(const catalog::Window& window)
 {
-    return [](Runtime& runtime) -> std::unique_ptr<Form> {
-        auto window = std::make_unique<Window>(runtime);
-        window->load();  // Quillsey's rules get their texts here
-        return window;
+    return [make = window.make](Runtime& runtime) {
+        std::unique_ptr<Form> form(make(runtime));
+        form->load();  // Quillsey's rules get their texts here
+        return form;
     };
 }
 
@@ -82,23 +74,15 @@ private slots:
     {
         QTest::addColumn<Opener>("open");
         QTest::addColumn<QPalette>("desktop");
-        const QList<std::pair<const char*, Opener>> windows = {
-            {"Marrowby", opener<marrowby::MainWindow>()},
-            {"Marrowby rules", opener<marrowby::RulesWindow>()},
-            {"Marrowby warning", opener<marrowby::WarningWindow>()},
-            {"Quillsey", opener<quillsey::MainWindow>()},
-            {"Quillsey rules", opener<quillsey::RulesWindow>()},
-            {"Tessaly", opener<tessaly::MainWindow>()},
-            {"Brannock", opener<brannock::MainWindow>()},
-            {"Corvane", opener<corvane::MainWindow>()},
-            {"Pendlow", opener<pendlow::MainWindow>()},
-        };
         // Near-white text on dark grey, as dark desktop themes give every program.
         const QPalette dark(QColor(0x35, 0x35, 0x35));
         const QPalette light(QColor(0xEF, 0xEF, 0xEF));
-        for (const auto& [name, open] : windows) {
-            QTest::addRow("%s, dark desktop", name) << open << dark;
-            QTest::addRow("%s, light desktop", name) << open << light;
+        for (const catalog::Game& game : catalog::games()) {
+            for (const catalog::Window& window : game.windows) {
+                const QByteArray name = game.title(window).toUtf8();
+                QTest::addRow("%s, dark desktop", name.constData()) << opener(window) << dark;
+                QTest::addRow("%s, light desktop", name.constData()) << opener(window) << light;
+            }
         }
     }
 

@@ -5,6 +5,7 @@
 #include "language.h"
 #include "windowicon.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>

@@ -1,6 +1,7 @@
 // Renders every window of every game to PNG, offscreen, through the real
-// forms engine: screenshots OUTDIR. The scale comes from QT_SCALE_FACTOR;
-// files rendered above scale 1 get an @2x-style suffix.
+// forms engine: screenshots OUTDIR [LANGUAGE]. The scale comes from
+// QT_SCALE_FACTOR; files rendered above scale 1 get an @2x-style suffix, and
+// those in another language than Russian its name ("pendlow-en.png").
 
 #include "program.h"
 #include "textfit.h"
@@ -35,7 +36,8 @@ public:
     QString inputBox(const QString& prompt, const QString&) override
     {
         std::fprintf(stderr, "  input box: %s\n", qPrintable(prompt));
-        return QStringLiteral("Иван Петров");
+        return shell::currentLanguage() == shell::sourceLanguage ? QStringLiteral("Иван Петров")
+                                                                 : QStringLiteral("John Smith");
     }
 };
 
@@ -86,7 +88,7 @@ const QList<Shot>& shots()
         {"quillsey-rules", "Quillsey", playing<quillsey::RulesWindow>()},
         {"tessaly", "Tessaly", playing<tessaly::MainWindow>([](Form* w) {
              type(w, "txt3", QStringLiteral("50"));
-             type(w, "txt4", QStringLiteral("орел"));
+             type(w, "txt4", QCoreApplication::translate("tessaly::MainWindow", "орел"));
              click(w, "cmd2");
          })},
         {"brannock", "Brannock", playing<brannock::MainWindow>([](Form* w) {
@@ -117,10 +119,18 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     shell::prepareApplication(QStringLiteral("screenshots"));
     QApplication::setQuitOnLastWindowClosed(false);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: screenshots OUTDIR\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: screenshots OUTDIR [LANGUAGE]\n");
         return 2;
     }
+    // Russian unless asked: the gallery shows the games as they were written.
+    const QString language = argc == 3 ? QString::fromLocal8Bit(argv[2]) : shell::sourceLanguage;
+    if (!shell::spokenLanguages().contains(language)) {
+        std::fprintf(stderr, "no translation into %s\n", argv[2]);
+        return 2;
+    }
+    shell::useLanguage(language);
+    const QString languageSuffix = language == shell::sourceLanguage ? QString() : QLatin1Char('-') + language;
     QDir out(QString::fromLocal8Bit(argv[1]));
     if (!out.mkpath(QStringLiteral("."))) {
         std::fprintf(stderr, "cannot make %s\n", argv[1]);
@@ -139,7 +149,7 @@ int main(int argc, char** argv)
         const QPixmap picture = window->grab();
         const qreal ratio = picture.devicePixelRatio();
         const QString suffix = ratio == 1 ? QString() : QStringLiteral("@%1x").arg(ratio);
-        const QString path = out.filePath(QString::fromUtf8(shot.file) + suffix + QStringLiteral(".png"));
+        const QString path = out.filePath(QString::fromUtf8(shot.file) + languageSuffix + suffix + QStringLiteral(".png"));
         if (picture.isNull() || !picture.save(path)) {
             std::fprintf(stderr, "  cannot write %s\n", qPrintable(path));
             ++failures;

@@ -1,0 +1,151 @@
+// Every game is the same game in every language: played with the same
+// generator, the same clicks, the same typing and the same answers, the
+// English and the Russian windows show the same numbers and the same boxes
+// in the same order, with the same icons and buttons.
+
+#include "language.h"
+#include "storm.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QTest>
+#include <functional>
+
+#include "../../games/brannock/mainwindow.h"
+#include "../../games/corvane/mainwindow.h"
+#include "../../games/marrowby/mainwindow.h"
+#include "../../games/pendlow/mainwindow.h"
+#include "../../games/quillsey/mainwindow.h"
+#include "../../games/tessaly/mainwindow.h"
+
+using namespace shell;
+
+namespace {
+
+using Opener = std::function<Form*(Runtime&)>;
+
+template <typename Window>
+Opener opener()
+{
+    return [](Runtime& runtime) -> Form* { return openStartupForm<Window>(runtime); };
+}
+
+// The digits of a text, in order: what must not change with the language.
+QString numbersIn(const QString& text)
+{
+    static const QRegularExpression digits(QStringLiteral("\\d+"));
+    QStringList found;
+    for (const QRegularExpressionMatch& m : digits.globalMatch(text))
+        found.append(m.captured());
+    return found.join(QLatin1Char(' '));
+}
+
+QString numbersShown()
+{
+    QStringList shown;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* form = qobject_cast<Form*>(window);
+        if (!form || !form->isVisible())
+            continue;
+        for (QWidget* control : form->findChildren<QWidget*>()) {
+            QString text;
+            if (auto* box = qobject_cast<QLineEdit*>(control))
+                text = box->text();
+            else if (auto* caption = qobject_cast<QLabel*>(control))
+                text = caption->text();
+            else if (auto* button = qobject_cast<QAbstractButton*>(control))
+                text = button->text();
+            if (!text.isEmpty())
+                shown.append(form->objectName() + QLatin1Char('.') + control->objectName() + QLatin1Char('=')
+                             + numbersIn(text));
+        }
+    }
+    shown.sort();
+    return shown.join(QLatin1Char(' '));
+}
+
+// One line per event: the numbers in every window, then each box shown.
+QStringList play(const QString& program, const Opener& open, const QStringList& words, const QString& language)
+{
+    useLanguage(language);
+    StormInput input(20261208);
+    RandomDialogs dialogs(input.rng(), [&] { return input.anyText(); });
+    RuntimeRandom random;
+    Runtime runtime(program, random, dialogs);
+    QPointer<Form> window = open(runtime);
+    QStringList trace;
+    for (int event = 0; event < 400 && window && !runtime.hasEnded(); ++event) {
+        const QList<QWidget*> controls = window->tabOrder();
+        QWidget* target = controls[input.pick(int(controls.size()))];
+        if (auto* box = qobject_cast<QLineEdit*>(target)) {
+            // Pasted, so that a word of either language raises one change.
+            box->selectAll();
+            box->insert(input.anyText(words));
+        } else if (auto* button = qobject_cast<QAbstractButton*>(target)) {
+            input.click(button);
+        }
+        QCoreApplication::processEvents();
+        QString line = numbersShown();
+        for (const ShownBox& box : dialogs.takeShown())
+            line += QStringLiteral(" | box %1 %2 [%3]").arg(box.style).arg(box.isInput).arg(numbersIn(box.prompt + box.title));
+        trace.append(line);
+    }
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (qobject_cast<Form*>(w))
+            delete w;
+    }
+    useLanguage(sourceLanguage);
+    return trace;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Opener)
+
+class TestLanguages : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+
+    void sameGameInEnglish_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<Opener>("open");
+        // Words the game compares what the player types with, by context.
+        QTest::addColumn<QString>("context");
+        QTest::addColumn<QStringList>("words");
+        QTest::newRow("marrowby") << "Marrowby" << opener<marrowby::MainWindow>() << QString() << QStringList();
+        QTest::newRow("quillsey") << "Quillsey" << opener<quillsey::MainWindow>() << QString()
+                                  << QStringList{"200", "250"};
+        QTest::newRow("tessaly") << "Tessaly" << opener<tessaly::MainWindow>() << "tessaly::MainWindow"
+                                 << QStringList{"орел", "решка", "50"};
+        QTest::newRow("brannock") << "Brannock" << opener<brannock::MainWindow>() << QString() << QStringList();
+        QTest::newRow("corvane") << "Corvane" << opener<corvane::MainWindow>() << QString() << QStringList();
+        QTest::newRow("pendlow") << "Pendlow" << opener<pendlow::MainWindow>() << QString() << QStringList();
+    }
+
+    void sameGameInEnglish()
+    {
+        QFETCH(QString, program);
+        QFETCH(Opener, open);
+        QFETCH(QString, context);
+        QFETCH(QStringList, words);
+        QVERIFY(spokenLanguages().contains(QStringLiteral("en")));
+        const QStringList russian = play(program, open, words, QStringLiteral("ru"));
+        useLanguage(QStringLiteral("en"));
+        QStringList englishWords;
+        for (const QString& word : words)
+            englishWords.append(QCoreApplication::translate(qPrintable(context), qPrintable(word)));
+        const QStringList english = play(program, open, englishWords, QStringLiteral("en"));
+        QCOMPARE(english.size(), russian.size());
+        for (qsizetype i = 0; i < russian.size(); ++i)
+            QCOMPARE(english[i], russian[i]);
+    }
+};
+
+QTEST_MAIN(TestLanguages)
+#include "tst_languages.moc"

@@ -5,6 +5,10 @@
 # moderate where the player stakes play money, mild where dice only add up
 # prizes.
 
+# Every game's metadata says which languages it speaks.
+set(GAMES_LANGUAGES_EN "The game speaks the language of the desktop: Russian or English.")
+set(GAMES_LANGUAGES_RU "Игра говорит на языке рабочего стола: по-русски или по-английски.")
+
 set(marrowby_name_ru "Marrowby")
 set(marrowby_rating mild)
 set(marrowby_summary_en "Dice for two players: after 25 moves the larger score wins")

@@ -87,20 +87,8 @@
         <translation>Cancel</translation>
     </message>
     <message>
-        <source>Недопустимый вызов процедуры или аргумент</source>
-        <translation>Invalid procedure call or argument</translation>
-    </message>
-    <message>
         <source>Переполнение</source>
         <translation>Overflow</translation>
-    </message>
-    <message>
-        <source>Индекс вне диапазона</source>
-        <translation>Index out of range</translation>
-    </message>
-    <message>
-        <source>Деление на ноль</source>
-        <translation>Division by zero</translation>
     </message>
     <message>
         <source>Несоответствие типа</source>

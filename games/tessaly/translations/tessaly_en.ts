@@ -20,20 +20,8 @@
         <translation>Cancel</translation>
     </message>
     <message>
-        <source>Недопустимый вызов процедуры или аргумент</source>
-        <translation>Invalid procedure call or argument</translation>
-    </message>
-    <message>
         <source>Переполнение</source>
         <translation>Overflow</translation>
-    </message>
-    <message>
-        <source>Индекс вне диапазона</source>
-        <translation>Index out of range</translation>
-    </message>
-    <message>
-        <source>Деление на ноль</source>
-        <translation>Division by zero</translation>
     </message>
     <message>
         <source>Несоответствие типа</source>
@@ -77,10 +65,6 @@
     <message>
         <source>Результат</source>
         <translation>Result</translation>
-    </message>
-    <message>
-        <source>Выход</source>
-        <translation>Exit</translation>
     </message>
     <message>
         <source>орел</source>

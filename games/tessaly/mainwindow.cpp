@@ -45,7 +45,7 @@ const FormSpec description = {
         textBox("txt1", {1680, 4800, 615, 285}).tab(3),
         label("lbl4", QT_TRANSLATE_NOOP("tessaly::MainWindow", "Результат"), {5760, 3480, 975, 255}, comic(9.75).bold().italic()).back(buttonFace).tab(15),
         textBox("txt2", {5160, 3840, 2175, 375}).tab(13),
-        button(exitButton, "Выход", {5520, 4800, 1335, 375}, playFont.italic()).tab(14),
+        button(exitButton, QT_TRANSLATE_NOOP("tessaly::MainWindow", "Выход"), {5520, 4800, 1335, 375}, playFont.italic()).tab(14),
     },
 };
 

@@ -94,5 +94,9 @@
         <source>Ваш счет: %1</source>
         <translation>Your balance: %1</translation>
     </message>
+    <message>
+        <source>Выход</source>
+        <translation>Exit</translation>
+    </message>
 </context>
 </TS>

@@ -1,13 +1,15 @@
 // Every game is the same game in every language: played with the same
 // generator, the same clicks, the same typing and the same answers, the
 // English and the Russian windows show the same numbers and the same boxes
-// in the same order, with the same icons and buttons.
+// in the same order, with the same icons and buttons. And nothing Russian
+// is left in English: no caption of a fresh window, no box.
 
 #include "language.h"
 #include "storm.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -43,6 +45,32 @@ QString numbersIn(const QString& text)
     return found.join(QLatin1Char(' '));
 }
 
+bool isRussian(const QString& text)
+{
+    static const QRegularExpression cyrillic(QStringLiteral("\\p{Cyrillic}"));
+    return text.contains(cyrillic);
+}
+
+// The captions of a window as it opens, before the player types anything.
+QStringList russianCaptions(const Form& window)
+{
+    QStringList russian;
+    if (isRussian(window.windowTitle()))
+        russian.append(window.windowTitle());
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        QString text;
+        if (auto* caption = qobject_cast<QLabel*>(control))
+            text = caption->text();
+        else if (auto* button = qobject_cast<QAbstractButton*>(control))
+            text = button->text();
+        else if (auto* frame = qobject_cast<QGroupBox*>(control))
+            text = frame->title();
+        if (isRussian(text))
+            russian.append(control->objectName() + QStringLiteral(": ") + text);
+    }
+    return russian;
+}
+
 QString numbersShown()
 {
     QStringList shown;
@@ -68,7 +96,9 @@ QString numbersShown()
 }
 
 // One line per event: the numbers in every window, then each box shown.
-QStringList play(const QString& program, const Opener& open, const QStringList& words, const QString& language)
+// Collects into `russian` the Russian texts it meets outside what was typed.
+QStringList play(const QString& program, const Opener& open, const QStringList& words, const QString& language,
+                 QStringList& russian)
 {
     useLanguage(language);
     StormInput input(20261208);
@@ -76,6 +106,7 @@ QStringList play(const QString& program, const Opener& open, const QStringList& 
     RuntimeRandom random;
     Runtime runtime(program, random, dialogs);
     QPointer<Form> window = open(runtime);
+    russian = russianCaptions(*window);
     QStringList trace;
     for (int event = 0; event < 400 && window && !runtime.hasEnded(); ++event) {
         const QList<QWidget*> controls = window->tabOrder();
@@ -89,8 +120,11 @@ QStringList play(const QString& program, const Opener& open, const QStringList& 
         }
         QCoreApplication::processEvents();
         QString line = numbersShown();
-        for (const ShownBox& box : dialogs.takeShown())
+        for (const ShownBox& box : dialogs.takeShown()) {
+            if (isRussian(box.prompt + box.title))
+                russian.append(box.title + QStringLiteral(": ") + box.prompt);
             line += QStringLiteral(" | box %1 %2 [%3]").arg(box.style).arg(box.isInput).arg(numbersIn(box.prompt + box.title));
+        }
         trace.append(line);
     }
     for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -135,12 +169,16 @@ private slots:
         QFETCH(QString, context);
         QFETCH(QStringList, words);
         QVERIFY(spokenLanguages().contains(QStringLiteral("en")));
-        const QStringList russian = play(program, open, words, QStringLiteral("ru"));
+        QStringList russianInRussian;
+        const QStringList russian = play(program, open, words, QStringLiteral("ru"), russianInRussian);
+        QVERIFY(!russianInRussian.isEmpty());
         useLanguage(QStringLiteral("en"));
         QStringList englishWords;
         for (const QString& word : words)
             englishWords.append(QCoreApplication::translate(qPrintable(context), qPrintable(word)));
-        const QStringList english = play(program, open, englishWords, QStringLiteral("en"));
+        QStringList russianInEnglish;
+        const QStringList english = play(program, open, englishWords, QStringLiteral("en"), russianInEnglish);
+        QVERIFY2(russianInEnglish.isEmpty(), qPrintable(russianInEnglish.join(QStringLiteral("\n"))));
         QCOMPARE(english.size(), russian.size());
         for (qsizetype i = 0; i < russian.size(); ++i)
             QCOMPARE(english[i], russian[i]);

@@ -1,5 +1,7 @@
 #include "language.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace shell;
@@ -34,6 +36,21 @@ private slots:
         QFETCH(QStringList, spoken);
         QFETCH(QString, picked);
         QCOMPARE(pickLanguage(desktop, spoken), picked);
+    }
+
+    // Only a picture with a version in the language spoken changes.
+    void picturesInTheLanguageSpoken()
+    {
+        QTemporaryDir dir;
+        for (const char* name : {"rules.jpg", "rules_en.jpg", "dice.bmp"}) {
+            QFile file(dir.filePath(QString::fromLatin1(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        useLanguage(QStringLiteral("en"));
+        QCOMPARE(pictureInLanguage(dir.filePath("rules.jpg")), dir.filePath("rules_en.jpg"));
+        QCOMPARE(pictureInLanguage(dir.filePath("dice.bmp")), dir.filePath("dice.bmp"));
+        useLanguage(sourceLanguage);
+        QCOMPARE(pictureInLanguage(dir.filePath("rules.jpg")), dir.filePath("rules.jpg"));
     }
 
     void numbersInSentences_data()

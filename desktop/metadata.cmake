@@ -66,7 +66,7 @@ foreach(game IN LISTS installed_games)
     endforeach()
     xml_escape(about_en "${${game}_about_en}")
     xml_escape(about_ru "${${game}_about_ru}")
-    set(DESCRIPTION "    <p>${about_en}</p>\n    <p xml:lang=\"ru\">${about_ru}</p>\n"
+    string(CONCAT DESCRIPTION "    <p>${about_en}</p>\n    <p xml:lang=\"ru\">${about_ru}</p>\n"
         "    <p>${GAMES_LANGUAGES_EN}</p>\n    <p xml:lang=\"ru\">${GAMES_LANGUAGES_RU}</p>")
     if(NOT EXISTS ${PROJECT_SOURCE_DIR}/docs/gallery/${game}.png)
         message(WARNING "docs/gallery/${game}.png is missing: the metadata's screenshot names it")

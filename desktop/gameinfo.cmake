@@ -20,9 +20,9 @@ set(marrowby_about_en
 set(marrowby_about_ru
     "Marrowby — игра в кости для двух игроков за одним компьютером. Игроки по очереди бросают две кости, каждый бросок приносит приз к счёту бросившего, и после 25 ходов каждого побеждает больший счёт.")
 set(marrowby_rules_en
-    "Player 1 presses Игрок № 1 and player 2 presses Игрок № 2, in turn: a player who presses out of turn is told whose move it is. Each die shows 1 to 5, and the prize of a throw (Сумма) is 1999 times the sum of the dice plus 19999."
+    "Player 1 presses Player 1 (Игрок № 1) and player 2 presses Player 2 (Игрок № 2), in turn: a player who presses out of turn is told whose move it is. Each die shows 1 to 5, and the prize of a throw (Sum, Сумма) is 1999 times the sum of the dice plus 19999."
     "Player 2's 24th move brings up a warning window. After player 2's 25th move a box names the winner and the margin, or a draw, and a new game begins."
-    "Правила игры shows the rules, Новая игра clears the scores, and Выход asks whether to end the game.")
+    "Game rules (Правила игры) shows the rules, New game (Новая игра) clears the scores, and Exit (Выход) asks whether to end the game.")
 set(marrowby_rules_ru
     "Первый игрок нажимает «Игрок № 1», второй — «Игрок № 2», по очереди: тому, кто нажмёт не в свой черёд, игра напомнит, чей сейчас ход. Каждая кость показывает от 1 до 5, а приз броска («Сумма») равен сумме очков, умноженной на 1999, плюс 19999."
     "На 24-м ходу второго игрока появляется окно с предупреждением. После 25-го хода второго игрока окно называет победителя и разницу в счёте или ничью, и начинается новая игра."
@@ -39,9 +39,9 @@ set(quillsey_about_en
 set(quillsey_about_ru
     "Quillsey — игра на удачу со ставкой. Три поля выдают случайные числа, их сумма, умноженная на ставку, даёт очки, очки переводятся в деньги, и игра сообщает, стали ли вы миллионером.")
 set(quillsey_rules_en
-    "Type your stake into the field under Ставка (the rules suggest 200 to 250 roubles) and press Пуск1, Пуск2 and Пуск3: each launches its field, which then shows a number from 0 to 999."
-    "Сумма multiplies the stake by the sum of the three fields and shows your points (Очки). Счет turns the points into money at 3 roubles a point (Ваши деньги). Общий результат tells you whether your money is over a million."
-    "Правила игры shows the rules and Exit ends the game. A stake that is not a number is reported in a box and changes nothing.")
+    "Type your stake into the field under Stake (Ставка), 200 to 250 roubles as the rules suggest, and press Launch 1, Launch 2 and Launch 3 (Пуск1, Пуск2, Пуск3): each launches its field, which then shows a number from 0 to 999."
+    "Sum (Сумма) multiplies the stake by the sum of the three fields and shows your points (Points, Очки). Count (Счет) turns the points into money at 3 roubles a point (Your money, Ваши деньги). Final result (Общий результат) tells you whether your money is over a million."
+    "Game rules (Правила игры) shows the rules and Exit ends the game. A stake that is not a number is reported in a box and changes nothing.")
 set(quillsey_rules_ru
     "Введите ставку в поле под надписью «Ставка» (правила советуют от 200 до 250 рублей) и нажмите «Пуск1», «Пуск2» и «Пуск3»: каждая кнопка запускает своё поле, и в нём появляется число от 0 до 999."
     "«Сумма» умножает ставку на сумму трёх полей и показывает очки. «Счет» переводит очки в деньги по 3 рубля за очко («Ваши деньги»). «Общий результат» сообщает, больше ли у вас миллиона."
@@ -58,9 +58,9 @@ set(tessaly_about_en
 set(tessaly_about_ru
     "Tessaly («Бросание монеты») — игра на ставки. Вы называете ставку и сторону монеты и нажимаете одну из шести кнопок, каждая из которых всегда показывает одну и ту же сторону. Совпадение приносит удвоенную ставку, несовпадение отнимает её.")
 set(tessaly_rules_en
-    "Type your bet, a number, into the first field and your call into the second: орел (heads) or решка (tails), in lower case and spelt exactly so. Then press one of the six ?! buttons."
-    "The side the button shows appears below the buttons. If it matches your call, twice the bet is added to your account, otherwise the bet is taken from it. The account is shown under Результат. A bet that is not a number is reported in a box, and the last good bet stays in force."
-    "Правила игры shows the rules and asks whether to go on: answering No ends the game. Выход names your winnings and asks whether to leave.")
+    "Type your bet, a number, into the first field and your call into the second: heads or tails (in Russian орел or решка), in lower case and spelt exactly so. Then press one of the six ?! buttons."
+    "The side the button shows appears below the buttons. If it matches your call, twice the bet is added to your account, otherwise the bet is taken from it. The account is shown under Result (Результат). A bet that is not a number is reported in a box, and the last good bet stays in force."
+    "Game rules (Правила игры) shows the rules and asks whether to go on: answering No ends the game. Exit (Выход) names your winnings and asks whether to leave.")
 set(tessaly_rules_ru
     "Введите ставку (число) в первое поле и условие во второе: «орел» или «решка», строчными буквами и именно так. Затем нажмите одну из шести кнопок «?!»."
     "Сторона, которую показала кнопка, появляется под кнопками. Если она совпала с условием, к счёту прибавляется удвоенная ставка, иначе ставка списывается. Счёт показан под надписью «Результат». Если ставка — не число, игра сообщает об ошибке, и в силе остаётся прежняя ставка."
@@ -77,8 +77,8 @@ set(brannock_about_en
 set(brannock_about_ru
     "Brannock — игра в кости против компьютера. После регистрации вы и компьютер каждый ход бросаете по две кости, каждое очко стоит 3000, и побеждает тот, кто первым наберёт больше миллиона.")
 set(brannock_rules_en
-    "Press Регистрация and enter your name: the game throws no dice before you register. Ознакомление greets you and asks whether you are ready to play: answering No ends the game."
-    "Go throws two dice for you (the top row) and two for the computer (the bottom row), each from 1 to 5, and adds 3000 for every point to each side's money. The throw number (Ход №) is shown in the middle."
+    "Press Registration (Регистрация) and enter your name: the game throws no dice before you register. Introduction (Ознакомление) greets you and asks whether you are ready to play: answering No ends the game."
+    "Go throws two dice for you (the top row) and two for the computer (the bottom row), each from 1 to 5, and adds 3000 for every point to each side's money. The throw number (Throw, Ход №) is shown in the middle."
     "Pass a million first and you win. If the computer does, or some fifty throws go by without a millionaire, the game is over, and a new one starts with the registration kept. Close the window to leave.")
 set(brannock_rules_ru
     "Нажмите «Регистрация» и введите имя: до регистрации игра не бросает кости. «Ознакомление» приветствует вас и спрашивает, готовы ли вы играть: ответ «Нет» закрывает игру."
@@ -96,8 +96,8 @@ set(corvane_about_en
 set(corvane_about_ru
     "Corvane — игра в орлянку. У вас 15 монет, вы ставите от 1 до 10 из них на орла или решку и бросаете монету: наберёте 100 монет — выиграли, потеряете все — проиграли.")
 set(corvane_rules_en
-    "Choose your stake under Сколько ставим? (how much) and your side under Что выпадет? (what comes up), Орёл (heads) or Решка (tails), then press Бросить монету (toss the coin)."
-    "Heads comes up five times in ten and tails four times, and once in ten the coin lands on its edge (Ребро), which counts as the side you called. A right call wins the stake and a wrong one loses it. Every coin is worth 1000 $, and the score (Счет) shows your coins and their sum."
+    "Choose your stake under How many coins? (Сколько ставим?) and your side under What comes up? (Что выпадет?), Heads or Tails (Орёл, Решка), then press Toss the coin (Бросить монету)."
+    "Heads comes up five times in ten and tails four times, and once in ten the coin lands on its edge (Edge, Ребро), which counts as the side you called. A right call wins the stake and a wrong one loses it. Every coin is worth 1000 $, and the score (Score, Счет) shows your coins and their sum."
     "The game ends when you have no coins left or reach 100, and a new game starts with 15 coins. Close the window to leave.")
 set(corvane_rules_ru
     "Выберите ставку в рамке «Сколько ставим?» и сторону в рамке «Что выпадет?» — «Орёл» или «Решка», затем нажмите «Бросить монету»."
@@ -115,9 +115,9 @@ set(pendlow_about_en
 set(pendlow_about_ru
     "Pendlow («Компьютерная кость») — игра на удачу против компьютера. Каждый бросок даёт вам и компьютеру по числу меньше 10000, числа складываются в итоги, и после 18 бросков побеждает больший итог.")
 set(pendlow_rules_en
-    "Press Бросок (throw) under ИГРОК (player). The boxes show your number and the computer's, each from 0 to 9999, the throw number (Ход №) and both totals (Очки)."
+    "Press Throw (Бросок) under PLAYER (ИГРОК). The boxes show your number and the computer's, each from 0 to 9999, the throw number (Throw, Ход №) and both totals (Points, Очки)."
     "After the 18th throw a box says that the game is over and another names the winner and the margin, and the next throw starts a new game. Should the totals be equal, the game goes on until one of them reaches a million."
-    "The computer's Бросок button only reminds you that you throw first. Выход ends the game.")
+    "The computer's Throw button only reminds you that you throw first. Exit (Выход) ends the game.")
 set(pendlow_rules_ru
     "Нажмите «Бросок» под надписью «ИГРОК». В полях появятся ваше число и число компьютера, от 0 до 9999, номер хода («Ход №») и итоги обоих («Очки»)."
     "После 18-го броска окно сообщает, что игра окончена, другое называет победителя и разницу в очках, а следующий бросок начинает новую игру. При равных итогах игра продолжается, пока один из итогов не достигнет миллиона."

@@ -7,6 +7,10 @@
 # the window's own title; rating is the OARS money-gambling level: moderate
 # where the player stakes play money, mild where dice only add up prizes.
 
+# Every game's metadata says which languages it speaks.
+set(GAMES_LANGUAGES_EN "The game speaks the language of the desktop: Russian or English.")
+set(GAMES_LANGUAGES_RU "Игра говорит на языке рабочего стола: по-русски или по-английски.")
+
 function(xml_escape out text)
     string(REPLACE "&" "&amp;" text "${text}")
     string(REPLACE "<" "&lt;" text "${text}")
@@ -44,9 +48,11 @@ function(describe_game game)
     if(NOT name_ru STREQUAL NAME)
         set(NAME_RU_LINE "Name[ru]=${name_ru}\n")
     endif()
-    set(MENU_COMMENT "${menu_comment}")
-    list(JOIN keywords ";" KEYWORDS)
-    string(APPEND KEYWORDS ";")
+    foreach(language en ru)
+        string(TOUPPER ${language} upper)
+        set(MENU_COMMENT_${upper} "${menu_comment_${language}}")
+        set(KEYWORDS_${upper} "${keywords_${language}};")
+    endforeach()
     set(entry ${CMAKE_CURRENT_BINARY_DIR}/applications/${APP_ID}.desktop)
     configure_file(templates/game.desktop.in ${entry} @ONLY)
 
@@ -84,7 +90,8 @@ function(describe_game game)
     endforeach()
     xml_escape(about_en "${about_en}")
     xml_escape(about_ru "${about_ru}")
-    set(DESCRIPTION "    <p>${about_en}</p>\n    <p xml:lang=\"ru\">${about_ru}</p>")
+    string(CONCAT DESCRIPTION "    <p>${about_en}</p>\n    <p xml:lang=\"ru\">${about_ru}</p>\n"
+        "    <p>${GAMES_LANGUAGES_EN}</p>\n    <p xml:lang=\"ru\">${GAMES_LANGUAGES_RU}</p>")
     if(NOT EXISTS ${PROJECT_SOURCE_DIR}/docs/gallery/${game}.png)
         message(WARNING "docs/gallery/${game}.png is missing: the metadata's screenshot names it")
     endif()

@@ -2,8 +2,10 @@
 #include "colours.h"
 #include "controls.h"
 #include "fonts.h"
+#include "language.h"
 #include "windowicon.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
@@ -62,18 +64,19 @@ void raiseWindowedControls(const QList<std::pair<const ControlSpec*, QWidget*>>&
 
 Form::Form(Runtime& runtime, const FormSpec& description)
     : m_runtime(runtime)
+    , m_context(description.context)
 {
     // Flags before the controls: setting them later resolves every control's
     // font again and lays out each text box anew. The window itself has no
     // font: every control sets its own, so one would only load a face.
     placeWindow(description);
     setObjectName(QString::fromUtf8(description.name));
-    setWindowTitle(QString::fromUtf8(description.caption));
+    setWindowTitle(translated(description.caption));
     setAccessibleName(windowTitle());
     const QString iconPath = QString::fromUtf8(description.icon);
     std::future<QList<QImage>> iconImages = readIconAhead(iconPath);
     takeColours(description);
-    m_picture = Picture(QString::fromUtf8(description.picture));
+    m_picture = Picture(pictureInLanguage(QString::fromUtf8(description.picture)));
     m_picture.decodeAhead(devicePixelRatio(), palette().color(backgroundRole()));
     registerFaces(description);
     const Built controls = makeControls(description);
@@ -84,6 +87,11 @@ Form::Form(Runtime& runtime, const FormSpec& description)
 }
 
 Form::~Form() = default;
+
+QString Form::translated(const char* text) const
+{
+    return *text ? QCoreApplication::translate(m_context, text) : QString();
+}
 
 void Form::takeColours(const FormSpec& description)
 {
@@ -131,7 +139,7 @@ void Form::setTabOrder(const Built& controls)
 
 QWidget* Form::makeControl(const ControlSpec& row, QWidget* parent)
 {
-    const QString caption = QString::fromUtf8(row.caption);
+    const QString caption = translated(row.caption);
     QWidget* widget = nullptr;
     switch (row.kind) {
     case ControlKind::Button:

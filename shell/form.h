@@ -105,8 +105,11 @@ private:
     Built makeControls(const FormSpec& description);
     QWidget* makeControl(const ControlSpec& row, QWidget* parent);
     void setTabOrder(const Built& controls);
+    // A caption of the description in the language the program speaks.
+    QString translated(const char* text) const;
 
     Runtime& m_runtime;
+    const char* m_context;  // the description's tr() context
     QHash<QString, QWidget*> m_controls;           // those outside any array
     QHash<QString, QMap<int, QWidget*>> m_arrays;  // each array's members by index
     QList<QWidget*> m_tabOrder;

@@ -107,6 +107,9 @@ constexpr ControlSpec line(const char* name, int x1, int y1, int x2, int y2)
 
 struct FormSpec {
     const char* name = "";
+    // The window class's tr() context; captions marked with QT_TRANSLATE_NOOP
+    // in it are translated when the widgets are made.
+    const char* context = "";
     const char* caption = "";
     int clientWidth = 0;   // twips
     int clientHeight = 0;

@@ -28,10 +28,14 @@ std::optional<int> answerInformationOptions(int argc, char** argv, const QString
         } else if (std::strcmp(option, "--help") == 0 || std::strcmp(option, "-h") == 0) {
             const QString program = QFileInfo(QString::fromLocal8Bit(argv[0])).fileName();
             text = QStringLiteral("Usage: %1 [--help | --version | Qt options]\n"
-                                  "%2 " GAMES_VERSION ", a Russian-language game of chance; see %1(6).\n"
+                                  "%2 " GAMES_VERSION ", a game of chance in Russian or English; see %1(6).\n"
                                   "\n"
                                   "  -h, --help   show this help and exit\n"
                                   "  --version    show the name and version and exit\n"
+                                  "\n"
+                                  "The game speaks the desktop's language, Russian or English (Russian\n"
+                                  "under the C locale); choose by hand with LANGUAGE=ru %1 or\n"
+                                  "LANGUAGE=en %1.\n"
                                   "\n"
                                   "Qt's own options work as usual, for example -platform xcb or -reverse.\n")
                        .arg(program, programName);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "form.h"
+#include "language.h"
 #include "qtdialogs.h"
 #include "random.h"
 #include "runtime.h"
@@ -30,6 +31,7 @@ int runProgram(int argc, char** argv, const QString& programName)
         return *status;
     QApplication application(argc, argv);
     prepareApplication(programName);
+    useDesktopLanguage();
     RuntimeRandom random;
     QtDialogs dialogs;
     Runtime runtime(programName, random, dialogs);

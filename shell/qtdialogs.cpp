@@ -56,13 +56,13 @@ int QtDialogs::messageBox(const QString& prompt, int style, const QString& title
 {
     GameBox box(style, title, prompt);
     if (Style::isYesNo(style)) {
-        QPushButton* yes = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
-        box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
+        QPushButton* yes = box.addButton(QCoreApplication::translate("shell", "Да"), QMessageBox::YesRole);
+        box.addButton(QCoreApplication::translate("shell", "Нет"), QMessageBox::NoRole);
         box.setDefaultButton(yes);
         box.exec();
         return box.clickedButton() == yes ? Answer::Yes : Answer::No;
     }
-    QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    QPushButton* ok = box.addButton(QCoreApplication::translate("shell", "OK"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
     box.exec();
@@ -74,8 +74,8 @@ QString QtDialogs::inputBox(const QString& prompt, const QString& title)
     QInputDialog dialog(QApplication::activeWindow());
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
-    dialog.setOkButtonText(QStringLiteral("OK"));
-    dialog.setCancelButtonText(QStringLiteral("Отмена"));
+    dialog.setOkButtonText(QCoreApplication::translate("shell", "OK"));
+    dialog.setCancelButtonText(QCoreApplication::translate("shell", "Отмена"));
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 

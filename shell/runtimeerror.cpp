@@ -1,5 +1,7 @@
 #include "runtimeerror.h"
 
+#include <QCoreApplication>
+
 namespace shell {
 
 namespace {
@@ -8,9 +10,9 @@ QString errorDescription(ErrorCode code)
 {
     switch (code) {
     case ErrorCode::Overflow:
-        return QStringLiteral("Переполнение");
+        return QCoreApplication::translate("shell", "Переполнение");
     case ErrorCode::TypeMismatch:
-        return QStringLiteral("Несоответствие типа");
+        return QCoreApplication::translate("shell", "Несоответствие типа");
     }
     return QString();
 }
@@ -19,7 +21,7 @@ QString errorDescription(ErrorCode code)
 
 QString errorMessage(ErrorCode code)
 {
-    return QStringLiteral("Ошибка выполнения '%1':\n\n%2")
+    return QCoreApplication::translate("shell", "Ошибка выполнения '%1':\n\n%2")
         .arg(static_cast<int>(code))
         .arg(errorDescription(code));
 }

@@ -3,6 +3,7 @@
 // group, and Enter or Escape to answer the real boxes.
 
 #include "catalog.h"
+#include "language.h"
 #include "qtdialogs.h"
 #include "scripteddialogs.h"
 #include "scriptedrandom.h"
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -126,9 +128,28 @@ private slots:
         QCOMPARE(backward, expected);
     }
 
+    void corvanePlayedByKeysOnly_data()
+    {
+        // The texts the player sees on the way, in order; the keys are the same.
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addRow("Russian") << "ru"
+                                 << QStringList{"Сделайте ставку!", "Можно выиграть монет:  9", "Можно выиграть:  10000",
+                                                "На данный момент у Вас монет:  5", "Вы проиграли :( ! Сыграем еще?",
+                                                "На данный момент у Вас монет:  15", "Общая сумма:  10000$"};
+        QTest::addRow("English") << "en"
+                                 << QStringList{"Place your bet!", "Coins you can win: 9", "You can win: 10000",
+                                                "Coins you have now: 5", "You lost :( ! Play again?",
+                                                "Coins you have now: 15", "Total: $10000"};
+    }
+
     // A whole game of Corvane lost from the keyboard, with the real boxes.
     void corvanePlayedByKeysOnly()
     {
+        QFETCH(QString, language);
+        QFETCH(QStringList, texts);
+        useLanguage(language);
+        const auto restoreLanguage = qScopeGuard([] { useLanguage(sourceLanguage); });
         ScriptedRandom random;
         QtDialogs dialogs;
         Runtime runtime(QStringLiteral("Corvane"), random, dialogs);
@@ -142,7 +163,7 @@ private slots:
         QCOMPARE(focus(), QStringLiteral("CmdM"));
         answerNextBox(Qt::Key_Return);
         press(Qt::Key_Enter, Qt::KeypadModifier);  // nothing staked yet
-        QCOMPARE(m_answered, QStringList{QStringLiteral("Сделайте ставку!")});
+        QCOMPARE(m_answered, QStringList{texts[0]});
 
         // Into the stakes: the arrows walk down to ten coins, Space picks it,
         // and from a picked option the arrows pick as they move.
@@ -151,10 +172,10 @@ private slots:
         for (int i = 0; i < 8; ++i)
             press(Qt::Key_Down);
         press(Qt::Key_Space);
-        QCOMPARE(caption(2), QStringLiteral("Можно выиграть монет:  9"));
+        QCOMPARE(caption(2), texts[1]);
         press(Qt::Key_Down);
         QVERIFY(window->option(QStringLiteral("STM"), 10)->isChecked());
-        QCOMPARE(caption(3), QStringLiteral("Можно выиграть:  10000"));
+        QCOMPARE(caption(3), texts[2]);
 
         // Then the side: Space calls heads, Right and Left move the call.
         press(Qt::Key_Tab);
@@ -172,13 +193,13 @@ private slots:
         QCOMPARE(focus(), QStringLiteral("CmdM"));
         random.pushWhole(9, 10);  // tails: 15 - 10
         press(Qt::Key_Return);
-        QCOMPARE(caption(1), QStringLiteral("На данный момент у Вас монет:  5"));
+        QCOMPARE(caption(1), texts[3]);
         random.pushWhole(8, 10);  // tails again: the game is lost
         answerNextBox(Qt::Key_Escape);
         press(Qt::Key_Space);
-        QCOMPARE(m_answered.last(), QStringLiteral("Вы проиграли :( ! Сыграем еще?"));
-        QCOMPARE(caption(1), QStringLiteral("На данный момент у Вас монет:  15"));
-        QCOMPARE(caption(4), QStringLiteral("Общая сумма:  10000$"));
+        QCOMPARE(m_answered.last(), texts[4]);
+        QCOMPARE(caption(1), texts[5]);
+        QCOMPARE(caption(4), texts[6]);
         reactivateGameWindow();
         QCOMPARE(focus(), QStringLiteral("CmdM"));  // ready for the next game's toss
         QCOMPARE(random.pending(), 0);

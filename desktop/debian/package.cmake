@@ -48,7 +48,7 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "small Russian-language games of chance")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "small games of chance in Russian and English")
 # "Marrowby, Quillsey, ... and Pendlow", from games/list.txt.
 set(names "")
 foreach(game IN LISTS GAMES)
@@ -59,10 +59,10 @@ list(POP_BACK names last)
 list(JOIN names ", " names)
 set(CPACK_PACKAGE_DESCRIPTION
     "${names} and ${last} are small
-desktop games of chance in Russian, played with play money: dice for two
-players, dice and number draws against the computer, stakes on coins and
-bets on number fields. Each game is its own program, with a menu entry,
-an icon and a manual page.")
+desktop games of chance, played with play money: dice for two players,
+dice and number draws against the computer, stakes on coins and bets on
+number fields. Each game is its own program, with a menu entry, an icon
+and a manual page, and speaks the desktop's language: Russian or English.")
 # Libraries from the programs themselves (the xcb platform plugin and the
 # other image plugins come with libqt6gui6); Tessaly's SVG pictures come
 # through the image plugin in libqt6svg6, which nothing links.

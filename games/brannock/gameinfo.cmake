@@ -12,8 +12,8 @@ set(about_en
 set(about_ru
     "Brannock — игра в кости против компьютера. После регистрации вы и компьютер каждый ход бросаете по две кости, каждое очко стоит 3000, и побеждает тот, кто первым наберёт больше миллиона.")
 set(rules_en
-    "Press Регистрация and enter your name: the game throws no dice before you register. Ознакомление greets you and asks whether you are ready to play: answering No ends the game."
-    "Go throws two dice for you (the top row) and two for the computer (the bottom row), each from 1 to 5, and adds 3000 for every point to each side's money. The throw number (Ход №) is shown in the middle."
+    "Press Registration (Регистрация) and enter your name: the game throws no dice before you register. Introduction (Ознакомление) greets you and asks whether you are ready to play: answering No ends the game."
+    "Go throws two dice for you (the top row) and two for the computer (the bottom row), each from 1 to 5, and adds 3000 for every point to each side's money. The throw number (Throw, Ход №) is shown in the middle."
     "Pass a million first and you win. If the computer does, or some fifty throws go by without a millionaire, the game is over, and a new one starts with the registration kept. Close the window to leave.")
 set(rules_ru
     "Нажмите «Регистрация» и введите имя: до регистрации игра не бросает кости. «Ознакомление» приветствует вас и спрашивает, готовы ли вы играть: ответ «Нет» закрывает игру."
@@ -21,5 +21,7 @@ set(rules_ru
     "Наберите больше миллиона первым — и вы выиграли. Если раньше это сделает компьютер или пройдёт около пятидесяти ходов без миллионера, игра окончена, и новая начинается с той же регистрацией. Чтобы выйти, закройте окно.")
 
 # The menu entry: its tooltip and the words a menu search finds it by.
-set(menu_comment "Игра в кости против компьютера: кто первым наберёт миллион")
-set(keywords кости миллион dice)
+set(menu_comment_en "Throw dice against the computer: the first to a million wins")
+set(menu_comment_ru "Игра в кости против компьютера: кто первым наберёт миллион")
+set(keywords_en "dice;million")
+set(keywords_ru "кости;миллион")

@@ -1,4 +1,5 @@
 #include "mainwindow.h"
+#include "language.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -31,27 +32,28 @@ ControlSpec vertical(const char* name, int x, int top, int bottom)
 
 const FormSpec description = {
     .name = "frm1",
-    .caption = "Brannock",
+    .context = "brannock::MainWindow",
+    .caption = QT_TRANSLATE_NOOP("brannock::MainWindow", "Brannock"),
     .clientWidth = 9930,
     .clientHeight = 3915,
     .backColor = rgb(0xFFC080),
     .icon = ":/brannock/brannock.ico",
     .position = Twips{2385, 345},
     .controls = {
-        label("lbl1", "Player1", {480, 360, 1095, 495}, big).member(0).back(yellow).fore(blue).tab(2),
+        label("lbl1", QT_TRANSLATE_NOOP("brannock::MainWindow", "Player1"), {480, 360, 1095, 495}, big).member(0).back(yellow).fore(blue).tab(2),
         label("Lbln", "", {1680, 240, 1815, 735}, sansSerif(12).italic())
             .back(rgb(0x00FFFF)).fore(blue).centered().tab(5),
         textBox("txta", {3600, 360, 1815, 495}, big).back(dieGreen).fore(blue).centered().tab(7),
         textBox("txtb", {5640, 360, 1815, 495}, big).back(dieGreen).fore(blue).centered().tab(8),
         textBox("txt1", {7800, 360, 1695, 495}, big).back(moneyViolet).fore(blue).centered().tab(0),
-        button("cmd2", "Ознакомление", {840, 1680, 1575, 615}, sansSerif(8.25).bold())
+        button("cmd2", QT_TRANSLATE_NOOP("brannock::MainWindow", "Ознакомление"), {840, 1680, 1575, 615}, sansSerif(8.25).bold())
             .back(systemColor(SystemColor::WindowFrame)).tab(12),
-        button("cmd1", "Go", {2760, 1680, 1695, 615}, big.bold()).back(blue).tab(3),
+        button("cmd1", QT_TRANSLATE_NOOP("brannock::MainWindow", "Go"), {2760, 1680, 1695, 615}, big.bold()).back(blue).tab(3),
         textBox("Text", {4920, 1800, 1695, 375}, big).centered().tab(13),
-        button("CmdR", "Регистрация", {7080, 1680, 1935, 615}, big)
+        button("CmdR", QT_TRANSLATE_NOOP("brannock::MainWindow", "Регистрация"), {7080, 1680, 1935, 615}, big)
             .back(systemColor(SystemColor::Highlight)).tab(6),
-        label("lbl1", "Player2", {480, 3000, 1095, 495}, big).member(1).back(yellow).fore(blue).tab(11),
-        label("Label1", "         Я        компьютер", {1920, 2880, 1455, 735}, sansSerif(12).bold())
+        label("lbl1", QT_TRANSLATE_NOOP("brannock::MainWindow", "Player2"), {480, 3000, 1095, 495}, big).member(1).back(yellow).fore(blue).tab(11),
+        label("Label1", QT_TRANSLATE_NOOP("brannock::MainWindow", "         Я        компьютер"), {1920, 2880, 1455, 735}, sansSerif(12).bold())
             .back(rgb(0x80FFFF)).fore(blue).tab(4),
         textBox("txtc", {3600, 3000, 1815, 495}, big).back(dieGreen).fore(rgb(0x0000C0)).centered().tab(9),
         textBox("txtd", {5640, 3000, 1815, 495}, big).back(dieGreen).fore(blue).centered().tab(10),
@@ -80,7 +82,6 @@ const Value pointValue = Value::integer(3000);
 const Value million = Value::longInteger(1000000);
 const Value lastThrow = Value::integer(51);
 
-const QString gameOverTitle = QStringLiteral("Конец игры");
 
 } // namespace
 
@@ -108,7 +109,7 @@ void MainWindow::load()
 
 void MainWindow::registerPlayer()
 {
-    const QString playerName = inputBox(QStringLiteral("Введите ваше имя и фамилию:"), QStringLiteral("Регистрация"));
+    const QString playerName = inputBox(tr("Введите ваше имя и фамилию:"), tr("Регистрация"));
     // Even an empty name registers: the button, not the name, is what counts.
     isRegistered = true;
     playerNameLabel->setText(playerName);
@@ -117,10 +118,10 @@ void MainWindow::registerPlayer()
 // The welcome asks about "Ordwyn", not Brannock: players have always read it so.
 void MainWindow::showIntroduction()
 {
-    const int answer = msgBox(QStringLiteral(" Вас приветствует игра Brannock. Если вам не терпится выиграть "
-                                             "миллион тогда вперёд не забудьте только зарегистрироваться. "
-                                             "Вы готовы сыграть в Ordwyn?"),
-                              Style::Question | Style::YesNo, QStringLiteral("Конец регистрации"));
+    const int answer = msgBox(tr(" Вас приветствует игра Brannock. Если вам не терпится выиграть "
+                                 "миллион тогда вперёд не забудьте только зарегистрироваться. "
+                                 "Вы готовы сыграть в Ordwyn?"),
+                              Style::Question | Style::YesNo, tr("Конец регистрации"));
     if (answer == Answer::No)
         end();
 }
@@ -133,8 +134,8 @@ Value MainWindow::rollDie()
 void MainWindow::throwDice()
 {
     if (!isRegistered) {
-        msgBox(QStringLiteral("Что забыл зарегистрироваться? Бывает"), Style::Ok,
-               QStringLiteral("Зарегистрируйся новичок"));
+        msgBox(tr("Что забыл зарегистрироваться? Бывает"), Style::Ok,
+               tr("Зарегистрируйся новичок"));
         return;
     }
     const Value playerDie1 = rollDie();
@@ -151,19 +152,18 @@ void MainWindow::throwDice()
 
     // The player's win ends the throw before the computer's row is written.
     if (playerMoney > million) {
-        msgBox(QStringLiteral("Поздравляю вы выиграли миллион!"), Style::Exclamation, gameOverTitle);
+        msgBox(tr("Поздравляю вы выиграли миллион!"), Style::Exclamation, tr("Конец игры"));
         resetGame();
         return;
     }
     computerMoneyBox->setText(QString::number(computerMoney));
-    throwNumberBox->setText(plainText(concat(Value::text(QStringLiteral("Ход № ")),
-                                             Value::text(signPaddedText(throwNumber)))));
+    throwNumberBox->setText(tr("Ход № %1").arg(sentenceNumber(throwNumber)));
     throwNumber = throwNumber + Value::integer(1);
     if (throwNumber == lastThrow) {
-        msgBox(QStringLiteral("Game over"), Style::Exclamation, gameOverTitle);
+        msgBox(tr("Game over"), Style::Exclamation, tr("Конец игры"));
         resetGame();
     } else if (computerMoney > 1000000) {
-        msgBox(QStringLiteral("Game over. Вы проиграли. Ха Ха Ха!!!!"), Style::Exclamation, gameOverTitle);
+        msgBox(tr("Game over. Вы проиграли. Ха Ха Ха!!!!"), Style::Exclamation, tr("Конец игры"));
         resetGame();
     }
 }

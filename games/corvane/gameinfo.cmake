@@ -12,8 +12,8 @@ set(about_en
 set(about_ru
     "Corvane — игра в орлянку. У вас 15 монет, вы ставите от 1 до 10 из них на орла или решку и бросаете монету: наберёте 100 монет — выиграли, потеряете все — проиграли.")
 set(rules_en
-    "Choose your stake under Сколько ставим? (how much) and your side under Что выпадет? (what comes up), Орёл (heads) or Решка (tails), then press Бросить монету (toss the coin)."
-    "Heads comes up five times in ten and tails four times, and once in ten the coin lands on its edge (Ребро), which counts as the side you called. A right call wins the stake and a wrong one loses it. Every coin is worth 1000 $, and the score (Счет) shows your coins and their sum."
+    "Choose your stake under How many coins? (Сколько ставим?) and your side under What comes up? (Что выпадет?), Heads or Tails (Орёл, Решка), then press Toss the coin (Бросить монету)."
+    "Heads comes up five times in ten and tails four times, and once in ten the coin lands on its edge (Edge, Ребро), which counts as the side you called. A right call wins the stake and a wrong one loses it. Every coin is worth 1000 $, and the score (Score, Счет) shows your coins and their sum."
     "The game ends when you have no coins left or reach 100, and a new game starts with 15 coins. Close the window to leave.")
 set(rules_ru
     "Выберите ставку в рамке «Сколько ставим?» и сторону в рамке «Что выпадет?» — «Орёл» или «Решка», затем нажмите «Бросить монету»."
@@ -21,5 +21,7 @@ set(rules_ru
     "Игра заканчивается, когда монет не осталось или их стало 100, и начинается новая игра с 15 монетами. Чтобы выйти, закройте окно.")
 
 # The menu entry: its tooltip and the words a menu search finds it by.
-set(menu_comment "Ставка от 1 до 10 монет на орла или решку; монета может встать на ребро")
-set(keywords монета орёл решка ставка coin)
+set(menu_comment_en "Stake 1 to 10 coins on heads or tails; the coin can land on its edge")
+set(menu_comment_ru "Ставка от 1 до 10 монет на орла или решку; монета может встать на ребро")
+set(keywords_en "coin;heads;tails;bet")
+set(keywords_ru "монета;орёл;решка;ставка")

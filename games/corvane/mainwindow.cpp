@@ -1,4 +1,5 @@
 #include "mainwindow.h"
+#include "language.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -28,33 +29,34 @@ constexpr ControlSpec scoreLabel(int index, const char* caption, int top, int he
 
 const FormSpec description = {
     .name = "Form1",
-    .caption = "Corvane",
+    .context = "corvane::MainWindow",
+    .caption = QT_TRANSLATE_NOOP("corvane::MainWindow", "Corvane"),
     .clientWidth = 6660,
     .clientHeight = 6105,
     .backColor = {},  // the system colours
     .icon = ":/corvane/corvane.ico",
     .controls = {
-        frame("Сколько", "Сколько ставим?", {240, 120, 2535, 4095}, normal).tab(0),
-        frame("Frame2", "Счет", {3000, 1560, 3495, 2655}, normal).tab(1),
-        frame("Что", "Что выпадет?", {3000, 120, 3375, 1215}, normal).tab(2),
-        label("Label1", "Делайте Ваши ставки", {240, 4440, 3375, 1215}, comic(20.25)).tab(3),
-        button("CmdM", "Бросить монету", {4080, 4440, 2175, 1095}, normal).tab(4),
-        stakeOption(1, "1 монету", 360),
-        stakeOption(2, "2 монеты", 720),
-        stakeOption(3, "3 монеты", 1080),
-        stakeOption(4, "4 монеты", 1440),
-        stakeOption(5, "5 монет", 1800),
-        stakeOption(6, "6 монет", 2160),
-        stakeOption(7, "7 монет", 2520),
-        stakeOption(8, "8 монет", 2880),
-        stakeOption(9, "9 монет", 3240),
-        stakeOption(10, "10 монет", 3600),
-        scoreLabel(1, "На данный момент у Вас монет: 15", 480, 615),
-        scoreLabel(2, "Можно выиграть монет: ", 1080, 495),
-        scoreLabel(3, "Можно выиграть: 0$", 1560, 375),
-        scoreLabel(4, " Общая сумма: 15000 $", 1920, 375),
-        option("STRez", "Орёл", {240, 480, 1335, 375}, normal).member(1).in("Что").tab(19),
-        option("STRez", "Решка", {1680, 480, 1455, 375}, normal).member(2).in("Что").tab(20),
+        frame("Сколько", QT_TRANSLATE_NOOP("corvane::MainWindow", "Сколько ставим?"), {240, 120, 2535, 4095}, normal).tab(0),
+        frame("Frame2", QT_TRANSLATE_NOOP("corvane::MainWindow", "Счет"), {3000, 1560, 3495, 2655}, normal).tab(1),
+        frame("Что", QT_TRANSLATE_NOOP("corvane::MainWindow", "Что выпадет?"), {3000, 120, 3375, 1215}, normal).tab(2),
+        label("Label1", QT_TRANSLATE_NOOP("corvane::MainWindow", "Делайте Ваши ставки"), {240, 4440, 3375, 1215}, comic(20.25)).tab(3),
+        button("CmdM", QT_TRANSLATE_NOOP("corvane::MainWindow", "Бросить монету"), {4080, 4440, 2175, 1095}, normal).tab(4),
+        stakeOption(1, QT_TRANSLATE_NOOP("corvane::MainWindow", "1 монету"), 360),
+        stakeOption(2, QT_TRANSLATE_NOOP("corvane::MainWindow", "2 монеты"), 720),
+        stakeOption(3, QT_TRANSLATE_NOOP("corvane::MainWindow", "3 монеты"), 1080),
+        stakeOption(4, QT_TRANSLATE_NOOP("corvane::MainWindow", "4 монеты"), 1440),
+        stakeOption(5, QT_TRANSLATE_NOOP("corvane::MainWindow", "5 монет"), 1800),
+        stakeOption(6, QT_TRANSLATE_NOOP("corvane::MainWindow", "6 монет"), 2160),
+        stakeOption(7, QT_TRANSLATE_NOOP("corvane::MainWindow", "7 монет"), 2520),
+        stakeOption(8, QT_TRANSLATE_NOOP("corvane::MainWindow", "8 монет"), 2880),
+        stakeOption(9, QT_TRANSLATE_NOOP("corvane::MainWindow", "9 монет"), 3240),
+        stakeOption(10, QT_TRANSLATE_NOOP("corvane::MainWindow", "10 монет"), 3600),
+        scoreLabel(1, QT_TRANSLATE_NOOP("corvane::MainWindow", "На данный момент у Вас монет: 15"), 480, 615),
+        scoreLabel(2, QT_TRANSLATE_NOOP("corvane::MainWindow", "Можно выиграть монет: "), 1080, 495),
+        scoreLabel(3, QT_TRANSLATE_NOOP("corvane::MainWindow", "Можно выиграть: 0$"), 1560, 375),
+        scoreLabel(4, QT_TRANSLATE_NOOP("corvane::MainWindow", " Общая сумма: 15000 $"), 1920, 375),
+        option("STRez", QT_TRANSLATE_NOOP("corvane::MainWindow", "Орёл"), {240, 480, 1335, 375}, normal).member(1).in("Что").tab(19),
+        option("STRez", QT_TRANSLATE_NOOP("corvane::MainWindow", "Решка"), {1680, 480, 1455, 375}, normal).member(2).in("Что").tab(20),
     },
 };
 
@@ -91,8 +93,8 @@ void MainWindow::load()
 void MainWindow::chooseStake(int stakeCoins)
 {
     stake = Value::integer(stakeCoins);
-    winnableCoinsLabel->setText(QStringLiteral("Можно выиграть монет: ") + signPaddedText(stake));
-    winnableMoneyLabel->setText(QStringLiteral("Можно выиграть: ") + signPaddedText(stake * coinValue));
+    winnableCoinsLabel->setText(tr("Можно выиграть монет: %1").arg(sentenceNumber(stake)));
+    winnableMoneyLabel->setText(tr("Можно выиграть: %1").arg(sentenceNumber(stake * coinValue)));
 }
 
 void MainWindow::callSide(int calledSide) { side = Value::integer(calledSide); }
@@ -100,40 +102,40 @@ void MainWindow::callSide(int calledSide) { side = Value::integer(calledSide); }
 void MainWindow::tossCoin()
 {
     if (stake == Value() || side == Value()) {
-        msgBox(QStringLiteral("Сделайте ставку!"), Style::Information);
+        msgBox(tr("Сделайте ставку!"), Style::Information);
         return;
     }
     const std::int16_t draw = roundDown(rnd() * drawRange).toInt16();
     Value outcome;
     if (draw < edge) {
         outcome = heads;
-        tossResultLabel->setText(QStringLiteral("Орел!"));
+        tossResultLabel->setText(tr("Орел!"));
     }
     if (draw > edge) {
         outcome = tails;
-        tossResultLabel->setText(QStringLiteral("Решка!"));
+        tossResultLabel->setText(tr("Решка!"));
     }
     // The coin on its edge counts as whatever the player called.
     if (draw == edge) {
         outcome = side;
-        tossResultLabel->setText(QStringLiteral("Ребро!"));
+        tossResultLabel->setText(tr("Ребро!"));
     }
     coins = side == outcome ? coins + stake : coins - stake;
     Value total = coins * coinValue;
 
     // The fresh game shows 10000 beside its 15 coins until the next toss.
     if (total <= zero) {
-        msgBox(QStringLiteral("Вы проиграли :( ! Сыграем еще?"), Style::Question);
+        msgBox(tr("Вы проиграли :( ! Сыграем еще?"), Style::Question);
         coins = startingCoins();
         total = Value::integer(10000);
     }
     if (total >= winningTotal) {
-        msgBox(QStringLiteral("Вы выиграли :) ! Сыграем еще?"), Style::Question);
+        msgBox(tr("Вы выиграли :) ! Сыграем еще?"), Style::Question);
         coins = startingCoins();
         total = Value::integer(10000);
     }
-    coinsLabel->setText(QStringLiteral("На данный момент у Вас монет: ") + signPaddedText(coins));
-    totalLabel->setText(QStringLiteral("Общая сумма: ") + signPaddedText(total) + QStringLiteral("$"));
+    coinsLabel->setText(tr("На данный момент у Вас монет: %1").arg(sentenceNumber(coins)));
+    totalLabel->setText(tr("Общая сумма: %1$").arg(sentenceNumber(total)));
 }
 
 } // namespace corvane

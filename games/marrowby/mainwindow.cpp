@@ -1,4 +1,5 @@
 #include "mainwindow.h"
+#include "language.h"
 
 #include <QFontMetrics>
 #include <QPushButton>
@@ -25,7 +26,8 @@ ControlSpec peachBox(const char* name, Twips r, double points)
 
 const FormSpec description = {
     .name = "frm1",
-    .caption = "Marrowby",
+    .context = "marrowby::MainWindow",
+    .caption = QT_TRANSLATE_NOOP("marrowby::MainWindow", "Marrowby"),
     .clientWidth = 6810,
     .clientHeight = 5460,
     .backColor = {},  // the system's, where the window outgrows its picture
@@ -34,21 +36,21 @@ const FormSpec description = {
     .border = Border::Sizable,
     .position = Twips{4695, 1260},
     .controls = {
-        brownLabel("lbl1", "Кость №1", {1800, 0, 1575, 375}, 15.75).member(0).tab(8),
-        brownLabel("lbl2", "Кость №2", {3480, 0, 1575, 375}, 15.75).member(1).tab(9),
+        brownLabel("lbl1", QT_TRANSLATE_NOOP("marrowby::MainWindow", "Кость №1"), {1800, 0, 1575, 375}, 15.75).member(0).tab(8),
+        brownLabel("lbl2", QT_TRANSLATE_NOOP("marrowby::MainWindow", "Кость №2"), {3480, 0, 1575, 375}, 15.75).member(1).tab(9),
         peachBox("txt1", {2400, 480, 735, 1095}, 26.25).tab(1),
         peachBox("txt2", {3480, 480, 735, 1095}, 26.25).tab(2),
-        brownLabel("lbl3", "Сумма", {1200, 1680, 1455, 735}, 18).tab(4),
+        brownLabel("lbl3", QT_TRANSLATE_NOOP("marrowby::MainWindow", "Сумма"), {1200, 1680, 1455, 735}, 18).tab(4),
         peachBox("txt3", {2400, 1680, 1695, 615}, 21.75).tab(3),
-        button("cmd1", "Игрок № 1", {840, 2400, 1815, 615}, buttonFont).tab(0),
-        button("cmd2", "Игрок № 2", {4080, 2400, 1815, 615}, buttonFont).tab(6),
-        brownLabel("lbl4", "Счет", {360, 3000, 975, 495}, 18).member(0).tab(13),
-        brownLabel("lbl5", "Счет", {3360, 3000, 975, 495}, 18).member(1).tab(14),
+        button("cmd1", QT_TRANSLATE_NOOP("marrowby::MainWindow", "Игрок № 1"), {840, 2400, 1815, 615}, buttonFont).tab(0),
+        button("cmd2", QT_TRANSLATE_NOOP("marrowby::MainWindow", "Игрок № 2"), {4080, 2400, 1815, 615}, buttonFont).tab(6),
+        brownLabel("lbl4", QT_TRANSLATE_NOOP("marrowby::MainWindow", "Счет"), {360, 3000, 975, 495}, 18).member(0).tab(13),
+        brownLabel("lbl5", QT_TRANSLATE_NOOP("marrowby::MainWindow", "Счет"), {3360, 3000, 975, 495}, 18).member(1).tab(14),
         peachBox("txt4", {840, 3480, 1935, 495}, 18).tab(5),
         peachBox("txt5", {3840, 3480, 1935, 495}, 18).tab(7),
-        button("cmd3", "Правила игры", {600, 4200, 1455, 855}, buttonFont).tab(10),
-        button("cmd4", "Новая игра", {2520, 4200, 1455, 855}, buttonFont).tab(11),
-        button("cmd5", "Выход", {4440, 4200, 1455, 855}, comic(15.75).bold()).tab(12),
+        button("cmd3", QT_TRANSLATE_NOOP("marrowby::MainWindow", "Правила игры"), {600, 4200, 1455, 855}, buttonFont).tab(10),
+        button("cmd4", QT_TRANSLATE_NOOP("marrowby::MainWindow", "Новая игра"), {2520, 4200, 1455, 855}, buttonFont).tab(11),
+        button("cmd5", QT_TRANSLATE_NOOP("marrowby::MainWindow", "Выход"), {4440, 4200, 1455, 855}, comic(15.75).bold()).tab(12),
     },
 };
 
@@ -61,7 +63,6 @@ const Value perPoint = Value::integer(1999);
 const Value basePrize = Value::integer(19999);
 constexpr std::int16_t lastMove = 25;
 constexpr std::int16_t warningMove = 24;
-const QString gameOverTitle = QStringLiteral("Конец игры");
 
 } // namespace
 
@@ -95,7 +96,7 @@ Value MainWindow::throwDiceForPrize()
 void MainWindow::throwForPlayer1()
 {
     if (lastMover == one) {
-        msgBox(QStringLiteral("Сейчас ход Игрока № 2"));
+        msgBox(tr("Сейчас ход Игрока № 2"));
         return;
     }
     player1Score = player1Score + throwDiceForPrize();
@@ -106,7 +107,7 @@ void MainWindow::throwForPlayer1()
 void MainWindow::throwForPlayer2()
 {
     if (lastMover == two) {
-        msgBox(QStringLiteral("Сейчас ход Игрока № 1"));
+        msgBox(tr("Сейчас ход Игрока № 1"));
         return;
     }
     // Past 32767 this raises the overflow error; the judgement resets it long before.
@@ -127,8 +128,8 @@ void MainWindow::startNewGame() { resetGame(); }
 
 void MainWindow::askToQuit()
 {
-    const int answer = msgBox(QStringLiteral("Вы действительно хотите закончить игру?"),
-                              Style::Question | Style::YesNo, QStringLiteral("Выход из игры"));
+    const int answer = msgBox(tr("Вы действительно хотите закончить игру?"),
+                              Style::Question | Style::YesNo, tr("Выход из игры"));
     if (answer == Answer::Yes)
         end();
 }
@@ -148,15 +149,16 @@ void MainWindow::resetGame()
 
 void MainWindow::announceWinner()
 {
-    const QString marginText = signPaddedText(abs(player2Score - player1Score)) + QStringLiteral(" !");
+    const QString marginText = sentenceNumber(abs(player2Score - player1Score));
+    const QString gameOverTitle = tr("Конец игры");
     if (player1Score > player2Score) {
-        msgBox(QStringLiteral("Первый игрок выиграл со счётом ") + marginText, Style::Exclamation, gameOverTitle);
+        msgBox(tr("Первый игрок выиграл со счётом %1 !").arg(marginText), Style::Exclamation, gameOverTitle);
         resetGame();
     } else if (player1Score < player2Score) {
-        msgBox(QStringLiteral("Второй игрок выиграл со счётом ") + marginText, Style::Exclamation, gameOverTitle);
+        msgBox(tr("Второй игрок выиграл со счётом %1 !").arg(marginText), Style::Exclamation, gameOverTitle);
         resetGame();
     } else if (player1Score == player2Score) {
-        msgBox(QStringLiteral("НИЧЬЯ!!!!!"), Style::Exclamation, gameOverTitle);
+        msgBox(tr("НИЧЬЯ!!!!!"), Style::Exclamation, gameOverTitle);
         resetGame();
     }
 }

@@ -8,7 +8,8 @@ namespace {
 
 const FormSpec rulesDescription = {
     .name = "frm3",
-    .caption = "Правила игры",
+    .context = "marrowby::RulesWindow",
+    .caption = QT_TRANSLATE_NOOP("marrowby::RulesWindow", "Правила игры"),
     .clientWidth = 7365,
     .clientHeight = 5190,
     .backColor = {},  // the system's, where the window outgrows its picture
@@ -20,7 +21,8 @@ const FormSpec rulesDescription = {
 
 const FormSpec warningDescription = {
     .name = "Frm2",
-    .caption = "Предупреждение!",
+    .context = "marrowby::WarningWindow",
+    .caption = QT_TRANSLATE_NOOP("marrowby::WarningWindow", "Предупреждение!"),
     .clientWidth = 7890,
     .clientHeight = 3960,
     .backColor = {},  // the system's, where the window outgrows its picture

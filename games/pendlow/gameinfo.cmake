@@ -12,14 +12,16 @@ set(about_en
 set(about_ru
     "Pendlow («Компьютерная кость») — игра на удачу против компьютера. Каждый бросок даёт вам и компьютеру по числу меньше 10000, числа складываются в итоги, и после 18 бросков побеждает больший итог.")
 set(rules_en
-    "Press Бросок (throw) under ИГРОК (player). The boxes show your number and the computer's, each from 0 to 9999, the throw number (Ход №) and both totals (Очки)."
+    "Press Throw (Бросок) under PLAYER (ИГРОК). The boxes show your number and the computer's, each from 0 to 9999, the throw number (Throw, Ход №) and both totals (Points, Очки)."
     "After the 18th throw a box says that the game is over and another names the winner and the margin, and the next throw starts a new game. Should the totals be equal, the game goes on until one of them reaches a million."
-    "The computer's Бросок button only reminds you that you throw first. Выход ends the game.")
+    "The computer's Throw button only reminds you that you throw first. Exit (Выход) ends the game.")
 set(rules_ru
     "Нажмите «Бросок» под надписью «ИГРОК». В полях появятся ваше число и число компьютера, от 0 до 9999, номер хода («Ход №») и итоги обоих («Очки»)."
     "После 18-го броска окно сообщает, что игра окончена, другое называет победителя и разницу в очках, а следующий бросок начинает новую игру. При равных итогах игра продолжается, пока один из итогов не достигнет миллиона."
     "Кнопка «Бросок» компьютера лишь напоминает, что первым бросаете вы. Кнопка «Выход» закрывает игру.")
 
 # The menu entry: its tooltip and the words a menu search finds it by.
-set(menu_comment "Компьютерная кость: 18 бросков против компьютера, побеждает больший итог")
-set(keywords кости бросок dice)
+set(menu_comment_en "Computer dice: 18 throws against the computer, the larger total wins")
+set(menu_comment_ru "Компьютерная кость: 18 бросков против компьютера, побеждает больший итог")
+set(keywords_en "dice;throw")
+set(keywords_ru "кости;бросок")

@@ -1,4 +1,5 @@
 #include "mainwindow.h"
+#include "language.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -17,25 +18,26 @@ const Color white = rgb(0xFFFFFF);
 
 const FormSpec description = {
     .name = "Form1",
-    .caption = " Компьютерная кость",
+    .context = "pendlow::MainWindow",
+    .caption = QT_TRANSLATE_NOOP("pendlow::MainWindow", " Компьютерная кость"),
     .clientWidth = 7995,
     .clientHeight = 3615,
     .backColor = peach,
     .icon = ":/pendlow/pendlow.ico",
     .border = Border::FixedSingle,
     .controls = {
-        label("Lbl1", "ИГРОК", {1080, 480, 1455, 375}, boldItalic).back(peach).tab(3),
-        label("Lbl2", "КОМПЬЮТЕР", {3480, 480, 2175, 375}, boldItalic).back(peach).tab(4),
+        label("Lbl1", QT_TRANSLATE_NOOP("pendlow::MainWindow", "ИГРОК"), {1080, 480, 1455, 375}, boldItalic).back(peach).tab(3),
+        label("Lbl2", QT_TRANSLATE_NOOP("pendlow::MainWindow", "КОМПЬЮТЕР"), {3480, 480, 2175, 375}, boldItalic).back(peach).tab(4),
         textBox("Txt1", {1320, 960, 855, 495}, boxFont).back(white).tab(1),
         textBox("Txt2", {4080, 960, 855, 495}, boxFont).back(white).tab(2),
         label("Lbl3", "", {6240, 960, 1455, 375}, bold).tab(11),
-        button("Cmd1", "Бросок", {960, 1560, 1575, 615}, bold).back(rgb(0xFF0000)).tab(0),
-        button("cmd2", "Бросок", {3720, 1560, 1575, 615}, bold).tab(10),
-        label("Lbl4", "Очки", {1440, 2400, 975, 375}, boldItalic).back(peach).member(0).tab(7),
-        label("Lbl5", "Очки", {4080, 2400, 975, 375}, boldItalic).back(peach).member(1).tab(8),
+        button("Cmd1", QT_TRANSLATE_NOOP("pendlow::MainWindow", "Бросок"), {960, 1560, 1575, 615}, bold).back(rgb(0xFF0000)).tab(0),
+        button("cmd2", QT_TRANSLATE_NOOP("pendlow::MainWindow", "Бросок"), {3720, 1560, 1575, 615}, bold).tab(10),
+        label("Lbl4", QT_TRANSLATE_NOOP("pendlow::MainWindow", "Очки"), {1440, 2400, 975, 375}, boldItalic).back(peach).member(0).tab(7),
+        label("Lbl5", QT_TRANSLATE_NOOP("pendlow::MainWindow", "Очки"), {4080, 2400, 975, 375}, boldItalic).back(peach).member(1).tab(8),
         textBox("Txt3", {1320, 2880, 1095, 495}, boxFont).back(white).tab(5),
         textBox("Txt4", {3960, 2880, 1095, 495}, boxFont).back(white).tab(6),
-        button("Cmd3", "Выход", {6120, 2880, 1455, 495}, bold).back(rgb(0xE0E0E0)).tab(9),
+        button("Cmd3", QT_TRANSLATE_NOOP("pendlow::MainWindow", "Выход"), {6120, 2880, 1455, 495}, bold).back(rgb(0xE0E0E0)).tab(9),
     },
 };
 
@@ -44,7 +46,6 @@ const Value throwsPerGame = Value::integer(18);
 const Value million = Value::longInteger(1000000);
 const Value zero = Value::integer(0);
 
-const QString gameOverTitle = QStringLiteral("Игра окончена");
 
 } // namespace
 
@@ -77,7 +78,7 @@ void MainWindow::throwForBoth()
     playerThrowBox->setText(plainText(playerThrow));
     computerThrowBox->setText(plainText(computerThrow));
     throws = throws + Value::integer(1);
-    throwNumberLabel->setText(plainText(concat(Value::text(QStringLiteral("Ход № ")), throws)));
+    throwNumberLabel->setText(tr("Ход № %1").arg(plainText(throws)));
     playerTotal = playerTotal + playerThrow;
     computerTotal = computerTotal + computerThrow;
     playerTotalBox->setText(plainText(playerTotal));
@@ -86,30 +87,30 @@ void MainWindow::throwForBoth()
     const Value playerLead = playerTotal - computerTotal;
 
     if (throws == throwsPerGame)
-        msgBox(QStringLiteral("Игра окончена!"), Style::Exclamation, QStringLiteral("Компьютерная кость"));
+        msgBox(tr("Игра окончена!"), Style::Exclamation, tr("Компьютерная кость"));
     if (playerTotal >= million) {
-        msgBox(QStringLiteral("Вы миллионер!!!!"), Style::Exclamation, gameOverTitle);
+        msgBox(tr("Вы миллионер!!!!"), Style::Exclamation, tr("Игра окончена"));
         resetGame();
     }
     // After the player's reset this total is 0, so one millionaire a throw.
     if (computerTotal >= million) {
-        msgBox(QStringLiteral("Компьютер-миллионер!!!"), Style::Exclamation, gameOverTitle);
+        msgBox(tr("Компьютер-миллионер!!!"), Style::Exclamation, tr("Игра окончена"));
         resetGame();
     }
     if (throws == throwsPerGame && playerLead < zero) {
-        msgBox(QStringLiteral("Выигрыш компьютера ") + signPaddedText(margin), Style::Exclamation, gameOverTitle);
+        msgBox(tr("Выигрыш компьютера %1").arg(sentenceNumber(margin)), Style::Exclamation, tr("Игра окончена"));
         resetGame();
     }
     if (throws == throwsPerGame && playerLead > zero) {
-        msgBox(QStringLiteral("Ваш выигрыш ") + signPaddedText(margin), Style::Exclamation, gameOverTitle);
+        msgBox(tr("Ваш выигрыш %1").arg(sentenceNumber(margin)), Style::Exclamation, tr("Игра окончена"));
         resetGame();
     }
 }
 
 void MainWindow::explainComputersTurn()
 {
-    const QString prompt = hasThrown ? QStringLiteral("Компьютер ход уже сделал!") : QStringLiteral(" Вы первый ");
-    msgBox(prompt, Style::Ok, QStringLiteral("Бросок"));
+    const QString prompt = hasThrown ? tr("Компьютер ход уже сделал!") : tr(" Вы первый ");
+    msgBox(prompt, Style::Ok, tr("Бросок"));
 }
 
 void MainWindow::quitGame() { end(); }

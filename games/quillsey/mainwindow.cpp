@@ -15,7 +15,8 @@ const Color yellow = rgb(0xFFFF00);
 
 const FormSpec description = {
     .name = "Form1",
-    .caption = "Quillsey",
+    .context = "quillsey::MainWindow",
+    .caption = QT_TRANSLATE_NOOP("quillsey::MainWindow", "Quillsey"),
     .clientWidth = 6420,
     .clientHeight = 5040,
     .backColor = yellow,
@@ -26,20 +27,20 @@ const FormSpec description = {
         textBox("txt2", {2520, 120, 1095, 615}).tab(1),
         textBox("txt3", {3840, 120, 1095, 615}).tab(2),
         textBox("txt4", {2280, 960, 1575, 495}).tab(3),
-        button("cmd1", "Пуск1", {1320, 1440, 975, 375}).tab(4),
-        button("cmd2", "Пуск2", {2520, 1440, 1095, 375}).tab(5),
-        button("cmd3", "Пуск3", {3840, 1440, 1095, 375}).tab(6),
-        button("cmd4", "Сумма", {2640, 2880, 1335, 375}).tab(7),
+        button("cmd1", QT_TRANSLATE_NOOP("quillsey::MainWindow", "Пуск1"), {1320, 1440, 975, 375}).tab(4),
+        button("cmd2", QT_TRANSLATE_NOOP("quillsey::MainWindow", "Пуск2"), {2520, 1440, 1095, 375}).tab(5),
+        button("cmd3", QT_TRANSLATE_NOOP("quillsey::MainWindow", "Пуск3"), {3840, 1440, 1095, 375}).tab(6),
+        button("cmd4", QT_TRANSLATE_NOOP("quillsey::MainWindow", "Сумма"), {2640, 2880, 1335, 375}).tab(7),
         textBox("txt5", {1920, 2040, 2535, 735}).tab(8),
         // The first letter is the Cyrillic capital Ie; players have always seen it so.
-        button("cmd5", "\u0415xit", {5280, 4440, 975, 495}).tab(9),
-        button("cmd6", "Счет", {600, 3600, 1095, 375}).tab(10),
+        button("cmd5", QT_TRANSLATE_NOOP("quillsey::MainWindow", "\u0415xit"), {5280, 4440, 975, 495}).tab(9),
+        button("cmd6", QT_TRANSLATE_NOOP("quillsey::MainWindow", "Счет"), {600, 3600, 1095, 375}).tab(10),
         textBox("txt6", {2040, 3600, 2295, 615}).tab(11),
-        button("cmd7", "Общий результат", {2640, 4440, 1335, 495}).tab(12),
-        button("cmd8", "Правила игры", {5040, 960, 1335, 495}).tab(13),
-        label("Label1", "Ставка", {2760, 720, 735, 615}).back(yellow).tab(14),
-        label("Label2", "Очки", {2880, 1800, 615, 375}).back(yellow).tab(15),
-        label("Label3", "Ваши деньги", {2640, 3360, 1695, 375}).back(yellow).tab(16),
+        button("cmd7", QT_TRANSLATE_NOOP("quillsey::MainWindow", "Общий результат"), {2640, 4440, 1335, 495}).tab(12),
+        button("cmd8", QT_TRANSLATE_NOOP("quillsey::MainWindow", "Правила игры"), {5040, 960, 1335, 495}).tab(13),
+        label("Label1", QT_TRANSLATE_NOOP("quillsey::MainWindow", "Ставка"), {2760, 720, 735, 615}).back(yellow).tab(14),
+        label("Label2", QT_TRANSLATE_NOOP("quillsey::MainWindow", "Очки"), {2880, 1800, 615, 375}).back(yellow).tab(15),
+        label("Label3", QT_TRANSLATE_NOOP("quillsey::MainWindow", "Ваши деньги"), {2640, 3360, 1695, 375}).back(yellow).tab(16),
     },
 };
 
@@ -103,9 +104,9 @@ void MainWindow::tellWhetherMillionaire()
 {
     const Value money = Value::real(parseDouble(moneyBox->text()));
     if (money > million)
-        msgBox(QStringLiteral("Вы миллионер!!!"));
+        msgBox(tr("Вы миллионер!!!"));
     else
-        msgBox(QStringLiteral("Не растраивайтесь, Вам еще повезет.Попробуйте снова."));
+        msgBox(tr("Не растраивайтесь, Вам еще повезет.Попробуйте снова."));
 }
 
 void MainWindow::showRules() { rulesWindow.show(runtime()); }

@@ -10,7 +10,8 @@ namespace {
 
 const FormSpec description = {
     .name = "frm2",
-    .caption = "Правила игры",
+    .context = "quillsey::RulesWindow",
+    .caption = QT_TRANSLATE_NOOP("quillsey::RulesWindow", "Правила игры"),
     .clientWidth = 7380,
     .clientHeight = 3840,
     .backColor = rgb(0xFFFF00),
@@ -33,15 +34,15 @@ RulesWindow::RulesWindow(Runtime& runtime)
 
 void RulesWindow::load()
 {
-    label("L1")->setText(QStringLiteral(
+    label("L1")->setText(tr(
         "Для того, чтобы выиграть миллион, вам нужно назначить ставку(от 200 до 250 рублей)"));
-    label("l2")->setText(QStringLiteral(
+    label("l2")->setText(tr(
         "и запустить поочереди три поля. Нажав на кнопку сумма, вы получите общее количество очков."));
-    label("l3")->setText(QStringLiteral(
+    label("l3")->setText(tr(
         "При нажатии на кнопку счет число ваших очков переводится в деньги(1 очко-3 рубля)."));
-    label("l4")->setText(QStringLiteral(
+    label("l4")->setText(tr(
         "Если вы нажмете кнопку результат, вы узнаете, стали ли вы миллионером."));
-    label("l5")->setText(QStringLiteral("Для выхода из игры нажмите Exit"));
+    label("l5")->setText(tr("Для выхода из игры нажмите Exit"));
 }
 
 } // namespace quillsey

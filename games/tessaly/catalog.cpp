@@ -13,13 +13,13 @@ catalog::Game catalogEntry()
         .prepare =
             [](const Player& player) {
                 player.type("txt3", QStringLiteral("10"));
-                player.type("txt4", QStringLiteral("орел"));
+                player.type("txt4", MainWindow::tr("орел"));
             },
         .play = [](const Player& player, int n) { player.click(n % 2 ? "cmd3" : "cmd2"); },
         .scene =
             [](const Player& player) {
                 player.type("txt3", QStringLiteral("50"));
-                player.type("txt4", QStringLiteral("орел"));
+                player.type("txt4", MainWindow::tr("орел"));
                 player.click("cmd2");
             },
     };

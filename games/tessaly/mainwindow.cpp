@@ -1,4 +1,5 @@
 #include "mainwindow.h"
+#include "language.h"
 
 #include "numbertext.h"
 
@@ -18,46 +19,35 @@ const Color buttonFace = systemColor(SystemColor::ButtonFace);
 
 const FormSpec description = {
     .name = "frm1",
-    .caption = "Бросание монеты",
+    .context = "tessaly::MainWindow",
+    .caption = QT_TRANSLATE_NOOP("tessaly::MainWindow", "Бросание монеты"),
     .clientWidth = 7920,
     .clientHeight = 5265,
     .backColor = buttonFace,
     .picture = ":/tessaly/coins.svg",
     .icon = ":/tessaly/smile.ico",
     .controls = {
-        button("cmd1", "Правила игры", {240, 240, 1815, 375}, comic(9.75).bold().italic()).tab(0),
-        label("Label1", "Пожалуйста,сделайте Вашу ставку:", {960, 840, 3135, 255}, comic(8.25).bold().italic())
+        button("cmd1", QT_TRANSLATE_NOOP("tessaly::MainWindow", "Правила игры"), {240, 240, 1815, 375}, comic(9.75).bold().italic()).tab(0),
+        label("Label1", QT_TRANSLATE_NOOP("tessaly::MainWindow", "Пожалуйста,сделайте Вашу ставку:"), {960, 840, 3135, 255}, comic(8.25).bold().italic())
             .back(buttonFace).fore(systemColor(SystemColor::WindowFrame)).tab(4),
         textBox("txt3", {1800, 1320, 975, 285}).tab(5),
-        label("ibl2", "Пожалуйста,задайте условия", {1080, 1800, 2775, 255}, comic(9).bold().italic())
+        label("ibl2", QT_TRANSLATE_NOOP("tessaly::MainWindow", "Пожалуйста,задайте условия"), {1080, 1800, 2775, 255}, comic(9).bold().italic())
             .back(buttonFace).tab(6),
         textBox("txt4", {1800, 2280, 975, 285}).tab(7),
-        label("lbl3", "Нажми одну и выиграй", {1080, 2880, 2295, 255}, comic(9).bold().italic())
+        label("lbl3", QT_TRANSLATE_NOOP("tessaly::MainWindow", "Нажми одну и выиграй"), {1080, 2880, 2295, 255}, comic(9).bold().italic())
             .back(buttonFace).member(0).tab(8),
-        button("cmd2", "?!", {720, 3240, 615, 495}, playFont).tab(1),
-        button("cmd3", "?!", {1680, 3240, 615, 495}, playFont).tab(2),
-        button("cmd4", "?!", {2760, 3240, 615, 495}, playFont).tab(9),
-        button("cmd5", "?!", {720, 3960, 615, 495}, playFont).tab(10),
-        button("cmd6", "?!", {1680, 3960, 615, 495}, playFont).tab(11),
-        button("cmd7", "?!", {2760, 3960, 615, 495}, playFont).tab(12),
+        button("cmd2", QT_TRANSLATE_NOOP("tessaly::MainWindow", "?!"), {720, 3240, 615, 495}, playFont).tab(1),
+        button("cmd3", QT_TRANSLATE_NOOP("tessaly::MainWindow", "?!"), {1680, 3240, 615, 495}, playFont).tab(2),
+        button("cmd4", QT_TRANSLATE_NOOP("tessaly::MainWindow", "?!"), {2760, 3240, 615, 495}, playFont).tab(9),
+        button("cmd5", QT_TRANSLATE_NOOP("tessaly::MainWindow", "?!"), {720, 3960, 615, 495}, playFont).tab(10),
+        button("cmd6", QT_TRANSLATE_NOOP("tessaly::MainWindow", "?!"), {1680, 3960, 615, 495}, playFont).tab(11),
+        button("cmd7", QT_TRANSLATE_NOOP("tessaly::MainWindow", "?!"), {2760, 3960, 615, 495}, playFont).tab(12),
         textBox("txt1", {1680, 4800, 615, 285}).tab(3),
-        label("lbl4", "Результат", {5760, 3480, 975, 255}, comic(9.75).bold().italic()).back(buttonFace).tab(15),
+        label("lbl4", QT_TRANSLATE_NOOP("tessaly::MainWindow", "Результат"), {5760, 3480, 975, 255}, comic(9.75).bold().italic()).back(buttonFace).tab(15),
         textBox("txt2", {5160, 3840, 2175, 375}).tab(13),
-        button(exitButton, "Выход", {5520, 4800, 1335, 375}, playFont.italic()).tab(14),
+        button(exitButton, QT_TRANSLATE_NOOP("tessaly::MainWindow", "Выход"), {5520, 4800, 1335, 375}, playFont.italic()).tab(14),
     },
 };
-
-const QString heads = QStringLiteral("орел");
-const QString tails = QStringLiteral("решка");
-const QString gameOverTitle = QStringLiteral("Конец игры");
-
-const QString rules = QStringLiteral(
-    "Вам предлагается сделать ставку(ставка может быть любой), затем задать условия орел или решка и "
-    "нажать одну из кнопок. В случае, если Ваше условие совпадет с условием выбранной Вами кнопочки, "
-    "Ваш выигрыш составляет удвоенную сумму Вашей денежной ставки, в случае несовпадения, Ваша ставка "
-    "переходит маклеру. Игра может продолжатся сколько Вам угодно. Если же хотите выйти из игры, "
-    "нажмите кнопку Выход. При выходе из игры Вы забираете последнюю заработанную Вами сумму. "
-    "Желаем Вам удачи!");
 
 } // namespace
 
@@ -68,6 +58,9 @@ MainWindow::MainWindow(Runtime& runtime)
     , betBox(textBox("txt3"))
     , calledSideBox(textBox("txt4"))
 {
+    // The player types the side in the language the buttons show it in.
+    const QString heads = tr("орел");
+    const QString tails = tr("решка");
     onClick(button("cmd1"), &MainWindow::showRules);
     onClick(button("cmd2"), &MainWindow::playButtonShowing, heads);
     onClick(button("cmd3"), &MainWindow::playButtonShowing, tails);
@@ -81,7 +74,14 @@ MainWindow::MainWindow(Runtime& runtime)
 
 void MainWindow::showRules()
 {
-    if (msgBox(rules, Style::YesNo | Style::Question, QStringLiteral("условия игры")) == Answer::No)
+    const QString rules = tr(
+        "Вам предлагается сделать ставку(ставка может быть любой), затем задать условия орел или решка и "
+        "нажать одну из кнопок. В случае, если Ваше условие совпадет с условием выбранной Вами кнопочки, "
+        "Ваш выигрыш составляет удвоенную сумму Вашей денежной ставки, в случае несовпадения, Ваша ставка "
+        "переходит маклеру. Игра может продолжатся сколько Вам угодно. Если же хотите выйти из игры, "
+        "нажмите кнопку Выход. При выходе из игры Вы забираете последнюю заработанную Вами сумму. "
+        "Желаем Вам удачи!");
+    if (msgBox(rules, Style::YesNo | Style::Question, tr("условия игры")) == Answer::No)
         end();
 }
 
@@ -91,9 +91,8 @@ void MainWindow::takeBet() { bet = parseInt16(betBox->text()); }
 
 void MainWindow::askToQuit()
 {
-    const QString prompt = QStringLiteral("Сумма вашего выигрыша составляет") + signPaddedText(account)
-                           + QStringLiteral(" рублей.Выйти из игры?");
-    if (msgBox(prompt, Style::YesNo | Style::Question, gameOverTitle) == Answer::Yes)
+    const QString prompt = tr("Сумма вашего выигрыша составляет%1 рублей.Выйти из игры?").arg(sentenceNumber(account));
+    if (msgBox(prompt, Style::YesNo | Style::Question, tr("Конец игры")) == Answer::Yes)
         end();
 }
 
@@ -109,7 +108,7 @@ void MainWindow::playButtonShowing(const QString& side)
     } else {
         account = account - Value::integer(bet);
     }
-    accountBox->setText(QStringLiteral("Ваш счет: ") + signPaddedText(account));
+    accountBox->setText(tr("Ваш счет: %1").arg(sentenceNumber(account)));
 }
 
 } // namespace tessaly

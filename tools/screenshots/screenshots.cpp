@@ -1,8 +1,10 @@
 // Renders every window of every game to PNG, offscreen, through the real
-// forms engine: screenshots OUTDIR. The scale comes from QT_SCALE_FACTOR;
-// files rendered above scale 1 get an @2x-style suffix.
+// forms engine: screenshots OUTDIR [LANGUAGE]. The scale comes from
+// QT_SCALE_FACTOR; files rendered above scale 1 get an @2x-style suffix, and
+// those in another language than Russian its name ("pendlow-en.png").
 
 #include "catalog.h"
+#include "language.h"
 #include "program.h"
 #include "textfit.h"
 
@@ -26,16 +28,19 @@ public:
     QString inputBox(const QString& prompt, const QString&) override
     {
         std::fprintf(stderr, "  input box: %s\n", qPrintable(prompt));
-        return QStringLiteral("Иван Петров");
+        return shell::currentLanguage() == shell::sourceLanguage ? QStringLiteral("Иван Петров")
+                                                                 : QStringLiteral("John Smith");
     }
 };
 
 // One picture per window, named pendlow.png or marrowby-rules.png: the
 // window opened on a fresh runtime, as at program start, and the startup
 // window played a little so the gallery shows a game under way.
-int renderWindow(const QDir& out, const catalog::Game& game, const catalog::Window& window)
+int renderWindow(const QDir& out, const QString& languageSuffix, const catalog::Game& game,
+                 const catalog::Window& window)
 {
-    const QString file = window.role.isEmpty() ? game.name : game.name + QLatin1Char('-') + window.role;
+    const QString file =
+        (window.role.isEmpty() ? game.name : game.name + QLatin1Char('-') + window.role) + languageSuffix;
     std::fprintf(stderr, "%s\n", qPrintable(file));
     shell::RuntimeRandom random;
     GalleryDialogs dialogs;
@@ -69,10 +74,18 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     shell::prepareApplication(QStringLiteral("screenshots"));
     QApplication::setQuitOnLastWindowClosed(false);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: screenshots OUTDIR\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: screenshots OUTDIR [LANGUAGE]\n");
         return 2;
     }
+    // Russian unless asked: the gallery shows the games as they were written.
+    const QString language = argc == 3 ? QString::fromLocal8Bit(argv[2]) : shell::sourceLanguage;
+    if (!shell::spokenLanguages().contains(language)) {
+        std::fprintf(stderr, "no translation into %s\n", argv[2]);
+        return 2;
+    }
+    shell::useLanguage(language);
+    const QString languageSuffix = language == shell::sourceLanguage ? QString() : QLatin1Char('-') + language;
     QDir out(QString::fromLocal8Bit(argv[1]));
     if (!out.mkpath(QStringLiteral("."))) {
         std::fprintf(stderr, "cannot make %s\n", argv[1]);
@@ -82,7 +95,7 @@ int main(int argc, char** argv)
     int failures = 0;
     for (const catalog::Game& game : catalog::games()) {
         for (const catalog::Window& window : game.windows)
-            failures += renderWindow(out, game, window);
+            failures += renderWindow(out, languageSuffix, game, window);
     }
     return failures == 0 ? 0 : 1;
 }

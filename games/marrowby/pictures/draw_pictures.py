@@ -1,8 +1,10 @@
 #!/usr/bin/python3
 """Draws Marrowby's three pictures: the main window's dice background,
 the rules card and the last-turn warning, each also at twice the size
-(name@2x.ext) for screens with two pixels a point.  Run with Debian's
-python3 (it has Pillow); the files are written next to this script."""
+(name@2x.ext) for screens with two pixels a point.  The rules card and the
+warning carry words, so they come in Russian (rules.jpg) and in English
+(rules_en.jpg), laid out alike.  Run with Debian's python3 (it has Pillow);
+the files are written next to this script."""
 
 import math
 from pathlib import Path
@@ -23,15 +25,35 @@ EDGE = (32, 32, 32)
 PIP = (0, 0, 0)
 SHADOW = (64, 64, 64)
 
-RULES = ("Игру начинает любой игрок. Игра осуществляется поочередно. Сделав ход, "
-         "получив определенную сумму очков и счет, в игру вступает другой игрок и "
-         "действует по аналогичной схеме. Если же в окошке «Кость №1» и «Кость №2» "
-         "выпало 0, то счет не увеличивается, но игру можно продолжать до тех пор "
-         "пока один из участников не дойдет до 1000000 и выше. Число ходов ограничено. "
-         "Ходов всего 25.Позже можно повторить игру. Начав все сначала с нулевым "
-         "запасом очков.")
+# The Russian wording is the one players have always seen, slips and all.
+RUSSIAN = {
+    "rules": ("Игру начинает любой игрок. Игра осуществляется поочередно. Сделав ход, "
+              "получив определенную сумму очков и счет, в игру вступает другой игрок и "
+              "действует по аналогичной схеме. Если же в окошке «Кость №1» и «Кость №2» "
+              "выпало 0, то счет не увеличивается, но игру можно продолжать до тех пор "
+              "пока один из участников не дойдет до 1000000 и выше. Число ходов ограничено. "
+              "Ходов всего 25.Позже можно повторить игру. Начав все сначала с нулевым "
+              "запасом очков."),
+    "wish": "Желаю удачи!!!",
+    "warning": ["Внимание!", "Остался последний", "25-й", "ход!!!!"],
+    "misfits": "ю",
+    "ink_sample": "ЙЁру№«",  # the highest and lowest ink, for centring the lettering
+}
+# The boxes are named as the English main window labels them.
+ENGLISH = {
+    "rules": ("Either player may start the game. Players take turns. Once you have made "
+              "your move and got your points and score, the other player steps in and "
+              "does the same. If the boxes “Die 1” and “Die 2” show 0, the score does not "
+              "go up, but the game can go on until one of the players reaches 1,000,000 "
+              "or more. The number of moves is limited: there are only 25. Afterwards you "
+              "can play again, starting over from scratch with no points."),
+    "wish": "Good luck!!!",
+    "warning": ["Attention!", "Just one move left:", "the 25th", "and last!!!!"],
+    "misfits": "",
+    "ink_sample": "AEHbdhklt!",  # no descenders: neither block's last line has one
+}
+LANGUAGES = {"": RUSSIAN, "_en": ENGLISH}  # file name mark: the words
 RULES_LINES = 13
-WARNING_LINES = ["Внимание!", "Остался последний", "25-й", "ход!!!!"]
 
 
 # ---------------------------------------------------------------- 3D helpers
@@ -225,10 +247,11 @@ class Lettering:
     is narrower than their own ink (ComicRelief-Bold's 'ю' is one: the next
     letter lands on top of it), so they are stepped over by their ink width."""
 
-    def __init__(self, path, size, misfits=""):
+    def __init__(self, path, size, misfits="", ink_sample="ЙЁру№«"):
         self.font = ImageFont.truetype(str(path), size)
         self.size = size
         self.misfits = misfits
+        self.ink_sample = ink_sample
         bearing = self.font.getlength("о") - self.font.getbbox("о")[2]
         self.advances = {ch: self.font.getbbox(ch)[2] + bearing for ch in misfits}
 
@@ -253,7 +276,7 @@ class Lettering:
 
     def ink_height(self):
         """Top and bottom of the ink of a line drawn at y = 0."""
-        _, top, _, bottom = self.font.getbbox("ЙЁру№«")
+        _, top, _, bottom = self.font.getbbox(self.ink_sample)
         return top, bottom
 
     def draw(self, image, xy, text, ink, shade, offset):
@@ -300,13 +323,17 @@ def even_lines(words, widths, space, count):
     return lines[::-1]
 
 
-def rules_layout(width, height):
+def rules_lettering(text, size):
+    return Lettering(RULES_FONT, size, text["misfits"], text["ink_sample"])
+
+
+def rules_layout(text, width, height):
     """The largest lettering for which the 13 lines and the wish fit, at
     one point a picture pixel: a larger picture scales this layout rather
     than fitting its own, so its lines break at the same words."""
-    words = RULES.split()
+    words = text["rules"].split()
     for size in range(30 * SS, 10 * SS, -1):
-        letters = Lettering(RULES_FONT, size, misfits="ю")
+        letters = rules_lettering(text, size)
         space = letters.length(" ")
         lines = even_lines(words, [letters.length(w) for w in words], space, RULES_LINES)
         step = round(size * 1.12)
@@ -318,15 +345,15 @@ def rules_layout(width, height):
     raise RuntimeError("rules text does not fit")
 
 
-def rules_picture(scale):
+def rules_picture(text, scale):
     image = canvas((497, 361), scale)
     draw_dice(image, (20, 36, 476, 326), scale)
     # Washed-out dice stay recognisable without fighting the text.
     image = Image.blend(image, Image.new("RGB", image.size, BACKGROUND), 0.55)
 
     view_w, view_h, margin = 491 * SS, 346 * SS, 7 * SS  # the window shows only this much
-    size, lines, step = rules_layout(view_w - 2 * margin, view_h - 2 * margin)
-    letters = Lettering(RULES_FONT, size * scale, misfits="ю")
+    size, lines, step = rules_layout(text, view_w - 2 * margin, view_h - 2 * margin)
+    letters = rules_lettering(text, size * scale)
     view_w, view_h, step = view_w * scale, view_h * scale, step * scale
     top, bottom = letters.ink_height()
     wide = max(letters.length(line) for line in lines)
@@ -336,22 +363,23 @@ def rules_picture(scale):
     for line in lines:
         letters.draw(image, (x, y), line, ink, shade, offset)
         y += step
-    wish = "Желаю удачи!!!"
+    wish = text["wish"]
     letters.draw(image, ((view_w - letters.length(wish)) / 2, y), wish, ink, shade, offset)
     return shrink(image)
 
 
-def warning_picture(scale):
+def warning_picture(text, scale):
     image = canvas((534, 269), scale)
     draw_dice(image, (32, 8, 494, 256), scale)  # centred in the visible part
 
     ss = SS * scale
     view_w, view_h = 526 * ss, 264 * ss  # the window shows only this much
-    letters = Lettering(WARNING_FONT, 54 * ss)
+    letters = Lettering(WARNING_FONT, 54 * ss, ink_sample=text["ink_sample"])
     step = 60 * ss
     top, bottom = letters.ink_height()
-    y = (view_h - (step * (len(WARNING_LINES) - 1) + bottom - top)) / 2 - top
-    for line in WARNING_LINES:
+    lines = text["warning"]
+    y = (view_h - (step * (len(lines) - 1) + bottom - top)) / 2 - top
+    for line in lines:
         x = (view_w - letters.length(line)) / 2
         letters.draw(image, (x, y), line, (224, 0, 0), (70, 0, 0), round(1.5 * SS) * scale)
         y += step
@@ -361,9 +389,10 @@ def warning_picture(scale):
 def main():
     for scale, mark in SCALES.items():
         dice_picture(scale).save(HERE / f"dice{mark}.bmp")
-        # 4:4:4 chroma keeps the coloured lettering's edges crisp.
-        rules_picture(scale).save(HERE / f"rules{mark}.jpg", quality=92, subsampling=0)
-        warning_picture(scale).save(HERE / f"warning{mark}.jpg", quality=92, subsampling=0)
+        for language, text in LANGUAGES.items():
+            # 4:4:4 chroma keeps the coloured lettering's edges crisp.
+            rules_picture(text, scale).save(HERE / f"rules{language}{mark}.jpg", quality=92, subsampling=0)
+            warning_picture(text, scale).save(HERE / f"warning{language}{mark}.jpg", quality=92, subsampling=0)
 
 
 if __name__ == "__main__":

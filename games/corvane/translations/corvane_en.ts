@@ -1,0 +1,170 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ru">
+<context>
+    <name>corvane::MainWindow</name>
+    <message>
+        <source>Corvane</source>
+        <translation>Corvane</translation>
+    </message>
+    <message>
+        <source>Сколько ставим?</source>
+        <translation>How many coins?</translation>
+    </message>
+    <message>
+        <source>Счет</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Что выпадет?</source>
+        <translation>What comes up?</translation>
+    </message>
+    <message>
+        <source>Делайте Ваши ставки</source>
+        <translation>Place your bets</translation>
+    </message>
+    <message>
+        <source>Бросить монету</source>
+        <translation>Toss the coin</translation>
+    </message>
+    <message>
+        <source>1 монету</source>
+        <translation>1 coin</translation>
+    </message>
+    <message>
+        <source>2 монеты</source>
+        <translation>2 coins</translation>
+    </message>
+    <message>
+        <source>3 монеты</source>
+        <translation>3 coins</translation>
+    </message>
+    <message>
+        <source>4 монеты</source>
+        <translation>4 coins</translation>
+    </message>
+    <message>
+        <source>5 монет</source>
+        <translation>5 coins</translation>
+    </message>
+    <message>
+        <source>6 монет</source>
+        <translation>6 coins</translation>
+    </message>
+    <message>
+        <source>7 монет</source>
+        <translation>7 coins</translation>
+    </message>
+    <message>
+        <source>8 монет</source>
+        <translation>8 coins</translation>
+    </message>
+    <message>
+        <source>9 монет</source>
+        <translation>9 coins</translation>
+    </message>
+    <message>
+        <source>10 монет</source>
+        <translation>10 coins</translation>
+    </message>
+    <message>
+        <source>На данный момент у Вас монет: 15</source>
+        <translation>Coins you have now: 15</translation>
+    </message>
+    <message>
+        <source>Можно выиграть монет: </source>
+        <translation>Coins you can win: </translation>
+    </message>
+    <message>
+        <source>Можно выиграть: 0$</source>
+        <translation>You can win: $0</translation>
+    </message>
+    <message>
+        <source> Общая сумма: 15000 $</source>
+        <translation> Total: $15000</translation>
+    </message>
+    <message>
+        <source>Орёл</source>
+        <translation>Heads</translation>
+    </message>
+    <message>
+        <source>Решка</source>
+        <translation>Tails</translation>
+    </message>
+    <message>
+        <source>Можно выиграть монет: %1</source>
+        <translation>Coins you can win: %1</translation>
+    </message>
+    <message>
+        <source>Можно выиграть: %1</source>
+        <translation>You can win: %1</translation>
+    </message>
+    <message>
+        <source>Сделайте ставку!</source>
+        <translation>Place your bet!</translation>
+    </message>
+    <message>
+        <source>Орел!</source>
+        <translation>Heads!</translation>
+    </message>
+    <message>
+        <source>Решка!</source>
+        <translation>Tails!</translation>
+    </message>
+    <message>
+        <source>Ребро!</source>
+        <translation>Edge!</translation>
+    </message>
+    <message>
+        <source>Вы проиграли :( ! Сыграем еще?</source>
+        <translation>You lost :( ! Play again?</translation>
+    </message>
+    <message>
+        <source>Вы выиграли :) ! Сыграем еще?</source>
+        <translation>You won :) ! Play again?</translation>
+    </message>
+    <message>
+        <source>На данный момент у Вас монет: %1</source>
+        <translation>Coins you have now: %1</translation>
+    </message>
+    <message>
+        <source>Общая сумма: %1$</source>
+        <translation>Total: $%1</translation>
+    </message>
+</context>
+<context>
+    <name>shell</name>
+    <message>
+        <source>Да</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Нет</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Переполнение</source>
+        <translation>Overflow</translation>
+    </message>
+    <message>
+        <source>Несоответствие типа</source>
+        <translation>Type mismatch</translation>
+    </message>
+    <message>
+        <source>Ошибка выполнения &apos;%1&apos;:
+
+%2</source>
+        <translation>Run-time error &apos;%1&apos;:
+
+%2</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,106 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ru">
+<context>
+    <name>pendlow::MainWindow</name>
+    <message>
+        <source> Компьютерная кость</source>
+        <translation> Computer dice</translation>
+    </message>
+    <message>
+        <source>ИГРОК</source>
+        <translation>PLAYER</translation>
+    </message>
+    <message>
+        <source>КОМПЬЮТЕР</source>
+        <translation>COMPUTER</translation>
+    </message>
+    <message>
+        <source>Бросок</source>
+        <translation>Throw</translation>
+    </message>
+    <message>
+        <source>Очки</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Выход</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Ход № %1</source>
+        <translation>Throw %1</translation>
+    </message>
+    <message>
+        <source>Игра окончена</source>
+        <translation>Game over</translation>
+    </message>
+    <message>
+        <source>Игра окончена!</source>
+        <translation>Game over!</translation>
+    </message>
+    <message>
+        <source>Компьютерная кость</source>
+        <translation>Computer dice</translation>
+    </message>
+    <message>
+        <source>Вы миллионер!!!!</source>
+        <translation>You&apos;re a millionaire!!!!</translation>
+    </message>
+    <message>
+        <source>Компьютер-миллионер!!!</source>
+        <translation>The computer is a millionaire!!!</translation>
+    </message>
+    <message>
+        <source>Выигрыш компьютера %1</source>
+        <translation>The computer wins by %1</translation>
+    </message>
+    <message>
+        <source>Ваш выигрыш %1</source>
+        <translation>You win by %1</translation>
+    </message>
+    <message>
+        <source> Вы первый </source>
+        <translation> You go first </translation>
+    </message>
+    <message>
+        <source>Компьютер ход уже сделал!</source>
+        <translation>The computer has already made its move!</translation>
+    </message>
+</context>
+<context>
+    <name>shell</name>
+    <message>
+        <source>Да</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Нет</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Переполнение</source>
+        <translation>Overflow</translation>
+    </message>
+    <message>
+        <source>Несоответствие типа</source>
+        <translation>Type mismatch</translation>
+    </message>
+    <message>
+        <source>Ошибка выполнения &apos;%1&apos;:
+
+%2</source>
+        <translation>Run-time error &apos;%1&apos;:
+
+%2</translation>
+    </message>
+</context>
+</TS>

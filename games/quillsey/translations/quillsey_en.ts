@@ -1,0 +1,125 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ru">
+<context>
+    <name>quillsey::MainWindow</name>
+    <message>
+        <source>Quillsey</source>
+        <translation>Quillsey</translation>
+    </message>
+    <message>
+        <source>Пуск1</source>
+        <translation>Launch 1</translation>
+    </message>
+    <message>
+        <source>Пуск2</source>
+        <translation>Launch 2</translation>
+    </message>
+    <message>
+        <source>Пуск3</source>
+        <translation>Launch 3</translation>
+    </message>
+    <message>
+        <source>Сумма</source>
+        <translation>Sum</translation>
+    </message>
+    <message>
+        <source>Еxit</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Счет</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>Общий результат</source>
+        <translation>Final result</translation>
+    </message>
+    <message>
+        <source>Правила игры</source>
+        <translation>Game rules</translation>
+    </message>
+    <message>
+        <source>Ставка</source>
+        <translation>Stake</translation>
+    </message>
+    <message>
+        <source>Очки</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Ваши деньги</source>
+        <translation>Your money</translation>
+    </message>
+    <message>
+        <source>Вы миллионер!!!</source>
+        <translation>You&apos;re a millionaire!!!</translation>
+    </message>
+    <message>
+        <source>Не растраивайтесь, Вам еще повезет.Попробуйте снова.</source>
+        <translation>Don&apos;t be upset, you&apos;ll get lucky yet. Try again.</translation>
+    </message>
+</context>
+<context>
+    <name>quillsey::RulesWindow</name>
+    <message>
+        <source>Правила игры</source>
+        <translation>Game rules</translation>
+    </message>
+    <message>
+        <source>Для того, чтобы выиграть миллион, вам нужно назначить ставку(от 200 до 250 рублей)</source>
+        <translation>To win a million, you need to set a stake (from 200 to 250 roubles)</translation>
+    </message>
+    <message>
+        <source>и запустить поочереди три поля. Нажав на кнопку сумма, вы получите общее количество очков.</source>
+        <translation>and launch the three fields one after another. Press Sum to get your total points.</translation>
+    </message>
+    <message>
+        <source>При нажатии на кнопку счет число ваших очков переводится в деньги(1 очко-3 рубля).</source>
+        <translation>Press Count to turn your points into money (1 point = 3 roubles).</translation>
+    </message>
+    <message>
+        <source>Если вы нажмете кнопку результат, вы узнаете, стали ли вы миллионером.</source>
+        <translation>Press Final result to find out whether you have become a millionaire.</translation>
+    </message>
+    <message>
+        <source>Для выхода из игры нажмите Exit</source>
+        <translation>To leave the game, press Exit.</translation>
+    </message>
+</context>
+<context>
+    <name>shell</name>
+    <message>
+        <source>Да</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Нет</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Переполнение</source>
+        <translation>Overflow</translation>
+    </message>
+    <message>
+        <source>Несоответствие типа</source>
+        <translation>Type mismatch</translation>
+    </message>
+    <message>
+        <source>Ошибка выполнения &apos;%1&apos;:
+
+%2</source>
+        <translation>Run-time error &apos;%1&apos;:
+
+%2</translation>
+    </message>
+</context>
+</TS>

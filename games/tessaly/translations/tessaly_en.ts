@@ -1,0 +1,102 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ru">
+<context>
+    <name>shell</name>
+    <message>
+        <source>Да</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Нет</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Переполнение</source>
+        <translation>Overflow</translation>
+    </message>
+    <message>
+        <source>Несоответствие типа</source>
+        <translation>Type mismatch</translation>
+    </message>
+    <message>
+        <source>Ошибка выполнения &apos;%1&apos;:
+
+%2</source>
+        <translation>Run-time error &apos;%1&apos;:
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>tessaly::MainWindow</name>
+    <message>
+        <source>Бросание монеты</source>
+        <translation>Coin toss</translation>
+    </message>
+    <message>
+        <source>Правила игры</source>
+        <translation>Game rules</translation>
+    </message>
+    <message>
+        <source>Пожалуйста,сделайте Вашу ставку:</source>
+        <translation>Please place your bet:</translation>
+    </message>
+    <message>
+        <source>Пожалуйста,задайте условия</source>
+        <translation>Please call heads or tails</translation>
+    </message>
+    <message>
+        <source>Нажми одну и выиграй</source>
+        <translation>Press one and win</translation>
+    </message>
+    <message>
+        <source>?!</source>
+        <translation>?!</translation>
+    </message>
+    <message>
+        <source>Результат</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>орел</source>
+        <translation>heads</translation>
+    </message>
+    <message>
+        <source>решка</source>
+        <translation>tails</translation>
+    </message>
+    <message>
+        <source>Вам предлагается сделать ставку(ставка может быть любой), затем задать условия орел или решка и нажать одну из кнопок. В случае, если Ваше условие совпадет с условием выбранной Вами кнопочки, Ваш выигрыш составляет удвоенную сумму Вашей денежной ставки, в случае несовпадения, Ваша ставка переходит маклеру. Игра может продолжатся сколько Вам угодно. Если же хотите выйти из игры, нажмите кнопку Выход. При выходе из игры Вы забираете последнюю заработанную Вами сумму. Желаем Вам удачи!</source>
+        <translation>Place a bet (any amount you like), then call heads or tails and press one of the buttons. If your call matches the side of the button you chose, you win twice your bet; if not, your bet goes to the bookmaker. You can play as long as you like. If you want to leave the game, press Exit. When you leave, you take with you the last sum you have won. We wish you luck!</translation>
+    </message>
+    <message>
+        <source>условия игры</source>
+        <translation>Rules of the game</translation>
+    </message>
+    <message>
+        <source>Сумма вашего выигрыша составляет%1 рублей.Выйти из игры?</source>
+        <translation>Your winnings come to %1 roubles. Quit the game?</translation>
+    </message>
+    <message>
+        <source>Конец игры</source>
+        <translation>Game over</translation>
+    </message>
+    <message>
+        <source>Ваш счет: %1</source>
+        <translation>Your balance: %1</translation>
+    </message>
+    <message>
+        <source>Выход</source>
+        <translation>Exit</translation>
+    </message>
+</context>
+</TS>

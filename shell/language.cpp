@@ -1,0 +1,105 @@
+#include "language.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QTranslator>
+#include <memory>
+#include <vector>
+
+namespace shell {
+
+namespace {
+
+// Each game's translations are ":/i18n/<game>_<language>.qm"; a program that
+// links several games (tests, the screenshot tool) installs them all.
+const QString translationFolder = QStringLiteral(":/i18n");
+
+QString languageOfFile(const QString& fileName)
+{
+    const QString base = fileName.section(QLatin1Char('.'), 0, 0);
+    return base.section(QLatin1Char('_'), 1);
+}
+
+std::vector<std::unique_ptr<QTranslator>>& installed()
+{
+    static std::vector<std::unique_ptr<QTranslator>> translators;
+    return translators;
+}
+
+QString& current()
+{
+    static QString language = sourceLanguage;
+    return language;
+}
+
+} // namespace
+
+QStringList spokenLanguages()
+{
+    QStringList languages{sourceLanguage};
+    const QStringList files = QDir(translationFolder).entryList({QStringLiteral("*.qm")}, QDir::Files);
+    for (const QString& file : files) {
+        const QString language = languageOfFile(file);
+        if (!language.isEmpty() && !languages.contains(language))
+            languages.append(language);
+    }
+    return languages;
+}
+
+QString pickLanguage(const QStringList& desktopLanguages, const QStringList& spoken)
+{
+    for (const QString& name : desktopLanguages) {
+        // Scripts and tests run under C; they expect the games as they always were.
+        if (name == QLatin1String("C") || name.startsWith(QLatin1String("C."))
+            || name == QLatin1String("POSIX"))
+            return sourceLanguage;
+        const QString language = name.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
+        if (spoken.contains(language))
+            return language;
+    }
+    return spoken.contains(QStringLiteral("en")) ? QStringLiteral("en") : sourceLanguage;
+}
+
+void useLanguage(const QString& language)
+{
+    for (const auto& translator : installed())
+        QCoreApplication::removeTranslator(translator.get());
+    installed().clear();
+    if (language != sourceLanguage) {
+        const QString suffix = QLatin1Char('_') + language + QStringLiteral(".qm");
+        const QStringList files = QDir(translationFolder).entryList({QLatin1Char('*') + suffix}, QDir::Files);
+        for (const QString& file : files) {
+            auto translator = std::make_unique<QTranslator>();
+            if (translator->load(translationFolder + QLatin1Char('/') + file)) {
+                QCoreApplication::installTranslator(translator.get());
+                installed().push_back(std::move(translator));
+            }
+        }
+    }
+    current() = language;
+}
+
+QString currentLanguage() { return current(); }
+
+void useDesktopLanguage()
+{
+    useLanguage(pickLanguage(QLocale::system().uiLanguages(), spokenLanguages()));
+}
+
+QString pictureInLanguage(const QString& path)
+{
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    if (current() == sourceLanguage || dot < 0)
+        return path;
+    const QString translated = path.left(dot) + QLatin1Char('_') + current() + path.mid(dot);
+    return QFile::exists(translated) ? translated : path;
+}
+
+QString sentenceNumber(const Value& v)
+{
+    return current() == sourceLanguage ? signPaddedText(v) : plainText(v);
+}
+
+} // namespace shell

@@ -1,0 +1,79 @@
+#include "language.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace shell;
+
+class TestLanguage : public QObject {
+    Q_OBJECT
+
+private slots:
+    void picksTheFirstSpokenDesktopLanguage_data()
+    {
+        QTest::addColumn<QStringList>("desktop");
+        QTest::addColumn<QStringList>("spoken");
+        QTest::addColumn<QString>("picked");
+        const QStringList both{"ru", "en"};
+        QTest::addRow("English desktop") << QStringList{"en-US", "en"} << both << "en";
+        QTest::addRow("Russian desktop") << QStringList{"ru-RU", "ru"} << both << "ru";
+        QTest::addRow("locale name with underscore") << QStringList{"ru_UA"} << both << "ru";
+        QTest::addRow("unspoken, then Russian") << QStringList{"de-DE", "ru-RU", "en"} << both << "ru";
+        QTest::addRow("none spoken: English") << QStringList{"de-DE", "fr"} << both << "en";
+        QTest::addRow("nothing named: English") << QStringList{} << both << "en";
+        QTest::addRow("C locale") << QStringList{"C"} << both << "ru";
+        QTest::addRow("C.UTF-8") << QStringList{"C.UTF-8"} << both << "ru";
+        QTest::addRow("POSIX") << QStringList{"POSIX"} << both << "ru";
+        QTest::addRow("LANGUAGE=en over C") << QStringList{"en", "C"} << both << "en";
+        QTest::addRow("third language") << QStringList{"de-AT", "en"} << QStringList{"ru", "en", "de"} << "de";
+        QTest::addRow("no translation at all") << QStringList{"en-US"} << QStringList{"ru"} << "ru";
+    }
+
+    void picksTheFirstSpokenDesktopLanguage()
+    {
+        QFETCH(QStringList, desktop);
+        QFETCH(QStringList, spoken);
+        QFETCH(QString, picked);
+        QCOMPARE(pickLanguage(desktop, spoken), picked);
+    }
+
+    // Only a picture with a version in the language spoken changes.
+    void picturesInTheLanguageSpoken()
+    {
+        QTemporaryDir dir;
+        for (const char* name : {"rules.jpg", "rules_en.jpg", "dice.bmp"}) {
+            QFile file(dir.filePath(QString::fromLatin1(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        useLanguage(QStringLiteral("en"));
+        QCOMPARE(pictureInLanguage(dir.filePath("rules.jpg")), dir.filePath("rules_en.jpg"));
+        QCOMPARE(pictureInLanguage(dir.filePath("dice.bmp")), dir.filePath("dice.bmp"));
+        useLanguage(sourceLanguage);
+        QCOMPARE(pictureInLanguage(dir.filePath("rules.jpg")), dir.filePath("rules.jpg"));
+    }
+
+    void numbersInSentences_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("written");
+        QTest::addRow("Russian keeps the sign's blank") << "ru" << 7 << " 7";
+        QTest::addRow("Russian negative") << "ru" << -7 << "-7";
+        QTest::addRow("English writes the number alone") << "en" << 7 << "7";
+        QTest::addRow("English negative") << "en" << -7 << "-7";
+    }
+
+    void numbersInSentences()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, number);
+        QFETCH(QString, written);
+        useLanguage(language);
+        QCOMPARE(sentenceNumber(Value::integer(number)), written);
+        useLanguage(sourceLanguage);
+    }
+};
+
+QTEST_MAIN(TestLanguage)
+#include "tst_language.moc"

@@ -1,0 +1,180 @@
+// Every game is the same game in every language: played with the same
+// generator, the same clicks, the same typing and the same answers, the
+// English and the Russian windows show the same numbers and the same boxes
+// in the same order, with the same icons and buttons. And nothing Russian
+// is left in English: no caption of a fresh window, no box.
+
+#include "catalog.h"
+#include "language.h"
+#include "storm.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QTest>
+#include <functional>
+
+using namespace shell;
+
+namespace {
+
+using Opener = std::function<Form*(Runtime&)>;
+
+// The digits of a text, in order: what must not change with the language.
+QString numbersIn(const QString& text)
+{
+    static const QRegularExpression digits(QStringLiteral("\\d+"));
+    QStringList found;
+    for (const QRegularExpressionMatch& m : digits.globalMatch(text))
+        found.append(m.captured());
+    return found.join(QLatin1Char(' '));
+}
+
+bool isRussian(const QString& text)
+{
+    static const QRegularExpression cyrillic(QStringLiteral("\\p{Cyrillic}"));
+    return text.contains(cyrillic);
+}
+
+// The captions of a window as it opens, before the player types anything.
+QStringList russianCaptions(const Form& window)
+{
+    QStringList russian;
+    if (isRussian(window.windowTitle()))
+        russian.append(window.windowTitle());
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        QString text;
+        if (auto* caption = qobject_cast<QLabel*>(control))
+            text = caption->text();
+        else if (auto* button = qobject_cast<QAbstractButton*>(control))
+            text = button->text();
+        else if (auto* frame = qobject_cast<QGroupBox*>(control))
+            text = frame->title();
+        if (isRussian(text))
+            russian.append(control->objectName() + QStringLiteral(": ") + text);
+    }
+    return russian;
+}
+
+QString numbersShown()
+{
+    QStringList shown;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* form = qobject_cast<Form*>(window);
+        if (!form || !form->isVisible())
+            continue;
+        for (QWidget* control : form->findChildren<QWidget*>()) {
+            QString text;
+            if (auto* box = qobject_cast<QLineEdit*>(control))
+                text = box->text();
+            else if (auto* caption = qobject_cast<QLabel*>(control))
+                text = caption->text();
+            else if (auto* button = qobject_cast<QAbstractButton*>(control))
+                text = button->text();
+            if (!text.isEmpty())
+                shown.append(form->objectName() + QLatin1Char('.') + control->objectName() + QLatin1Char('=')
+                             + numbersIn(text));
+        }
+    }
+    shown.sort();
+    return shown.join(QLatin1Char(' '));
+}
+
+// One line per event: the numbers in every window, then each box shown.
+// Collects into `russian` the Russian texts it meets outside what was typed.
+QStringList play(const QString& program, const Opener& open, const QStringList& words, const QString& language,
+                 QStringList& russian)
+{
+    useLanguage(language);
+    StormInput input(20261208);
+    RandomDialogs dialogs(input.rng(), [&] { return input.anyText(); });
+    RuntimeRandom random;
+    Runtime runtime(program, random, dialogs);
+    QPointer<Form> window = open(runtime);
+    russian = russianCaptions(*window);
+    QStringList trace;
+    for (int event = 0; event < 400 && window && !runtime.hasEnded(); ++event) {
+        const QList<QWidget*> controls = window->tabOrder();
+        QWidget* target = controls[input.pick(int(controls.size()))];
+        if (auto* box = qobject_cast<QLineEdit*>(target)) {
+            // Pasted, so that a word of either language raises one change.
+            box->selectAll();
+            box->insert(input.anyText(words));
+        } else if (auto* button = qobject_cast<QAbstractButton*>(target)) {
+            input.click(button);
+        }
+        QCoreApplication::processEvents();
+        QString line = numbersShown();
+        for (const ShownBox& box : dialogs.takeShown()) {
+            if (isRussian(box.prompt + box.title))
+                russian.append(box.title + QStringLiteral(": ") + box.prompt);
+            line += QStringLiteral(" | box %1 %2 [%3]").arg(box.style).arg(box.isInput).arg(numbersIn(box.prompt + box.title));
+        }
+        trace.append(line);
+    }
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (qobject_cast<Form*>(w))
+            delete w;
+    }
+    useLanguage(sourceLanguage);
+    return trace;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Opener)
+
+class TestLanguages : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+
+    void sameGameInEnglish_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<Opener>("open");
+        // Words the game compares what the player types with, by context.
+        QTest::addColumn<QString>("context");
+        QTest::addColumn<QStringList>("words");
+        for (const catalog::Game& game : catalog::games()) {
+            QString context;
+            QStringList words;
+            if (game.name == QLatin1String("quillsey")) {
+                words = {"200", "250"};
+            } else if (game.name == QLatin1String("tessaly")) {
+                context = QStringLiteral("tessaly::MainWindow");
+                words = {"орел", "решка", "50"};
+            }
+            QTest::newRow(qPrintable(game.name)) << game.programName << game.windows.first().open << context << words;
+        }
+    }
+
+    void sameGameInEnglish()
+    {
+        QFETCH(QString, program);
+        QFETCH(Opener, open);
+        QFETCH(QString, context);
+        QFETCH(QStringList, words);
+        QVERIFY(spokenLanguages().contains(QStringLiteral("en")));
+        QStringList russianInRussian;
+        const QStringList russian = play(program, open, words, QStringLiteral("ru"), russianInRussian);
+        QVERIFY(!russianInRussian.isEmpty());
+        useLanguage(QStringLiteral("en"));
+        QStringList englishWords;
+        for (const QString& word : words)
+            englishWords.append(QCoreApplication::translate(qPrintable(context), qPrintable(word)));
+        QStringList russianInEnglish;
+        const QStringList english = play(program, open, englishWords, QStringLiteral("en"), russianInEnglish);
+        QVERIFY2(russianInEnglish.isEmpty(), qPrintable(russianInEnglish.join(QStringLiteral("\n"))));
+        QCOMPARE(english.size(), russian.size());
+        for (qsizetype i = 0; i < russian.size(); ++i)
+            QCOMPARE(english[i], russian[i]);
+    }
+};
+
+QTEST_MAIN(TestLanguages)
+#include "tst_languages.moc"

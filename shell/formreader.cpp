@@ -48,7 +48,8 @@ void Form::applyReaderNotes(const FormSpec& description)
             Q_ASSERT_X(caption, "Form::applyReaderNotes", note.text);
             if (!caption)
                 break;
-            caption->setBuddy(target);
+            // A name, not a buddy: screen readers read a buddy's caption
+            // in place of the name, and lose the detail.
             QString name = caption->text().simplified();
             if (*note.detail)
                 //: a caption and the word that tells apart boxes sharing it, as in "Очки игрока"

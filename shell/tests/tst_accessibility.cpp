@@ -203,7 +203,9 @@ private slots:
         QCOMPARE(boxes.takeShown().size(), 1);
         QCOMPARE(spoken, QStringList({"ИГРОК 7, Ход № 1, ИГРОК очки 12", "ИГРОК очки 20"}));
         spoken.clear();
+        boxes.answer(Answer::Ok);
         form.button("Go")->click();
+        QCOMPARE(boxes.takeShown().size(), 1);
         QCOMPARE(spoken, QStringList({"ИГРОК очки 12", "ИГРОК очки 20"}));
     }
 

@@ -32,6 +32,12 @@ void CommandButton::keyPressEvent(QKeyEvent* event)
     QPushButton::keyPressEvent(event);
 }
 
+TextBox::TextBox(QWidget* parent)
+    : QLineEdit(parent)
+{
+    setCursorPosition(0);
+}
+
 void squeezeOntoOneLine(QLabel* label)
 {
     const QFontMetrics metrics(label->font());

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QWidget>
@@ -32,6 +33,16 @@ public:
 
 protected:
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
+// A text box that a screen reader announces with its name even while
+// empty. Qt reports a box's first caret position as it takes the focus,
+// just before the focus itself, and the screen reader then takes the focus
+// quietly; a box that has reported its caret once reports the focus alone.
+class TextBox : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TextBox(QWidget* parent);
 };
 
 // A label one line high whose text is a little too wide for it: its letters

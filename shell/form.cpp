@@ -84,6 +84,7 @@ Form::Form(Runtime& runtime, const FormSpec& description)
     setTabOrder(controls);
     if (iconImages.valid())
         setWindowIcon(windowIconFrom(iconImages.get(), iconPath));
+    applyReaderNotes(description);
 }
 
 Form::~Form() = default;
@@ -155,7 +156,7 @@ QWidget* Form::makeControl(const ControlSpec& row, QWidget* parent)
         break;
     }
     case ControlKind::TextBox: {
-        auto* box = new QLineEdit(parent);
+        auto* box = new TextBox(parent);
         box->setAlignment(Qt::AlignTop | (row.alignment == Align::Center ? Qt::AlignHCenter : Qt::AlignLeft));
         widget = box;
         break;
@@ -245,6 +246,8 @@ void Form::showWindow()
     show();
     if (!m_tabOrder.isEmpty())
         m_tabOrder.first()->setFocus(Qt::OtherFocusReason);
+    else
+        m_readOnActivation = true;  // nothing to focus: its text is read instead
 }
 
 void Form::paintEvent(QPaintEvent* event)

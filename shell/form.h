@@ -2,6 +2,7 @@
 
 #include "formspec.h"
 #include "picture.h"
+#include "reader.h"
 #include "runtime.h"
 
 #include <QAbstractButton>
@@ -43,6 +44,9 @@ public:
     // Shows the window with the focus on the first control in tab order.
     void showWindow();
 
+    // Speaks a phrase to the player's screen reader, if one listens.
+    void announce(const QString& phrase);
+
 protected:
     Runtime& runtime() const { return m_runtime; }
     Value rnd() { return m_runtime.rnd(); }
@@ -61,7 +65,7 @@ protected:
     void onClick(QAbstractButton* source, void (Window::*procedure)())
     {
         connect(source, &QAbstractButton::clicked, this, [this, procedure] {
-            m_runtime.run([&] { (static_cast<Window*>(this)->*procedure)(); });
+            runEvent([&] { (static_cast<Window*>(this)->*procedure)(); });
         });
     }
 
@@ -70,7 +74,7 @@ protected:
     void onClick(QAbstractButton* source, void (Window::*procedure)(Parameter), Argument argument)
     {
         connect(source, &QAbstractButton::clicked, this, [this, procedure, argument] {
-            m_runtime.run([&] { (static_cast<Window*>(this)->*procedure)(argument); });
+            runEvent([&] { (static_cast<Window*>(this)->*procedure)(argument); });
         });
     }
 
@@ -82,7 +86,7 @@ protected:
             auto* optionButton = qobject_cast<QAbstractButton*>(widget);
             connect(optionButton, &QAbstractButton::toggled, this, [this, procedure, index](bool on) {
                 if (on)
-                    m_runtime.run([&] { (static_cast<Window*>(this)->*procedure)(index); });
+                    runEvent([&] { (static_cast<Window*>(this)->*procedure)(index); });
             });
         }
     }
@@ -90,12 +94,24 @@ protected:
     template <typename Window>
     void onChange(QLineEdit* source, void (Window::*procedure)())
     {
-        connect(source, &QLineEdit::textChanged, this, [this, procedure] {
-            m_runtime.run([&] { (static_cast<Window*>(this)->*procedure)(); });
+        connect(source, &QLineEdit::textChanged, this, [this, source, procedure] {
+            runEvent([&] { (static_cast<Window*>(this)->*procedure)(); }, source);
         });
     }
 
+    // Runs one event procedure; a screen reader then hears what it changed
+    // on the window, and a box whose change raised an error is read again.
+    template <typename Procedure>
+    void runEvent(Procedure&& procedure, QLineEdit* changedBox = nullptr)
+    {
+        beginEvent();
+        const bool succeeded = m_runtime.run(std::forward<Procedure>(procedure));
+        endEvent(succeeded, changedBox);
+    }
+
     void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     using Built = QList<std::pair<const ControlSpec*, QWidget*>>;
@@ -107,6 +123,13 @@ private:
     void setTabOrder(const Built& controls);
     // A caption of the description in the language the program speaks.
     QString translated(const char* text) const;
+    QWidget* controlByKey(const char* key) const;
+    void applyReaderNotes(const FormSpec& description);
+    void beginEvent();
+    void endEvent(bool succeeded, QLineEdit* changedBox);
+    void tellChanges();
+    void readBoxAfterError(QLineEdit* box);
+    QString openingText() const;
 
     Runtime& m_runtime;
     const char* m_context;  // the description's tr() context
@@ -115,6 +138,13 @@ private:
     QList<QWidget*> m_tabOrder;
     Picture m_picture;
     QPalette m_scheme;  // the theme's, or the classic light scheme when the window sets colours
+
+    QString m_pictureText;
+    Announcer* m_announcer = nullptr;  // made on the first phrase
+    ShownValues m_shown;
+    int m_eventDepth = 0;  // a procedure may raise another window event
+    std::function<void()> m_outerBeforeBox;
+    bool m_readOnActivation = false;
 };
 
 // A secondary window: one instance, made and loaded on first show, unloaded

@@ -105,6 +105,32 @@ constexpr ControlSpec line(const char* name, int x1, int y1, int x2, int y2)
     return makeControl(name, ControlKind::Line, "", {x1, y1, x2, y2}, {});
 }
 
+// What a screen reader needs beyond what the window shows, one entry per
+// fact; controls are named as "name" or "name(index)".
+struct ReaderNote {
+    enum class Kind { LabelledBy, Name, Description };
+    Kind kind = Kind::Name;
+    const char* control = "";
+    const char* text = "";    // the labelling control, or the name or description itself
+    const char* detail = "";  // LabelledBy: a word added to the caption, when several boxes share it
+};
+
+// The box is named by the caption of that label (and the detail, if any).
+constexpr ReaderNote labelledBy(const char* control, const char* labelControl, const char* detail = "")
+{
+    return {ReaderNote::Kind::LabelledBy, control, labelControl, detail};
+}
+// A box with no caption near it gets a short name of its own.
+constexpr ReaderNote named(const char* control, const char* name)
+{
+    return {ReaderNote::Kind::Name, control, name, ""};
+}
+// Tells apart buttons that share a caption; the name stays the caption.
+constexpr ReaderNote describedAs(const char* control, const char* description)
+{
+    return {ReaderNote::Kind::Description, control, description, ""};
+}
+
 struct FormSpec {
     const char* name = "";
     // The window class's tr() context; captions marked with QT_TRANSLATE_NOOP
@@ -119,6 +145,8 @@ struct FormSpec {
     Border border = Border::Sizable;
     std::optional<Twips> position = std::nullopt;  // client area on the screen; the system places it otherwise
     std::vector<ControlSpec> controls = {};
+    std::vector<ReaderNote> reader = {};
+    const char* pictureText = "";  // the words drawn in the picture, for screen readers
 };
 
 constexpr int twipsPerPixel = 15;

@@ -16,11 +16,15 @@ Value Runtime::rnd() { return Value::single(m_random.next()); }
 
 int Runtime::msgBox(const QString& prompt, int style, const QString& title)
 {
+    if (m_beforeBox)
+        m_beforeBox();
     return m_dialogs.messageBox(prompt, style, title.isEmpty() ? m_programName : title);
 }
 
 QString Runtime::inputBox(const QString& prompt, const QString& title)
 {
+    if (m_beforeBox)
+        m_beforeBox();
     return m_dialogs.inputBox(prompt, title.isEmpty() ? m_programName : title);
 }
 
@@ -28,6 +32,8 @@ void Runtime::end() { throw EndRequest(); }
 
 void Runtime::reportError(const RuntimeError& error)
 {
+    if (m_beforeBox)
+        m_beforeBox();
     m_dialogs.messageBox(errorMessage(error.code()), Style::Critical, m_programName);
 }
 

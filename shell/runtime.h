@@ -31,19 +31,30 @@ public:
 
     // Runs one event procedure. A runtime error that escapes it is shown to
     // the player and the program goes on with what the procedure had done:
-    // ending the program would lose the player's game on a typo.
+    // ending the program would lose the player's game on a typo. False when
+    // an error was shown.
     template <typename Procedure>
-    void run(Procedure&& procedure)
+    bool run(Procedure&& procedure)
     {
         if (m_ended)
-            return;
+            return true;
         try {
             procedure();
         } catch (const RuntimeError& error) {
             reportError(error);
+            return false;
         } catch (const EndRequest&) {
             finish();
         }
+        return true;
+    }
+
+    // Called before each box opens, so that a screen reader tells what the
+    // procedure has shown so far before the box; returns the one it replaces.
+    std::function<void()> replaceBeforeBox(std::function<void()> hook)
+    {
+        std::swap(hook, m_beforeBox);
+        return hook;
     }
 
 private:
@@ -57,6 +68,7 @@ private:
     Dialogs& m_dialogs;
     bool m_ended = false;
     std::function<void()> m_endAction;
+    std::function<void()> m_beforeBox;
 };
 
 } // namespace shell

@@ -53,8 +53,11 @@ QStringList russianCaptions(const Form& window)
             text = button->text();
         else if (auto* frame = qobject_cast<QGroupBox*>(control))
             text = frame->title();
-        if (isRussian(text))
-            russian.append(control->objectName() + QStringLiteral(": ") + text);
+        // What a screen reader says of it, too.
+        for (const QString& said : {text, control->accessibleName(), control->accessibleDescription()}) {
+            if (isRussian(said))
+                russian.append(control->objectName() + QStringLiteral(": ") + said);
+        }
     }
     return russian;
 }

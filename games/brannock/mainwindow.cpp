@@ -74,6 +74,16 @@ const FormSpec description = {
         vertical("Line3", bandLeft, 2760, 3720).member(0),
         vertical("Line4", bandRight, 2760, 3720),
     },
+    .reader = {
+        named("Lbln", QT_TRANSLATE_NOOP("brannock::MainWindow", "Игрок")),
+        labelledBy("txta", "lbl1(0)", QT_TRANSLATE_NOOP("brannock::MainWindow", "кость 1")),
+        labelledBy("txtb", "lbl1(0)", QT_TRANSLATE_NOOP("brannock::MainWindow", "кость 2")),
+        labelledBy("txt1", "lbl1(0)", QT_TRANSLATE_NOOP("brannock::MainWindow", "деньги")),
+        named("Text", QT_TRANSLATE_NOOP("brannock::MainWindow", "Ход")),
+        labelledBy("txtc", "Label1", QT_TRANSLATE_NOOP("brannock::MainWindow", "кость 1")),
+        labelledBy("txtd", "Label1", QT_TRANSLATE_NOOP("brannock::MainWindow", "кость 2")),
+        labelledBy("txt2", "Label1", QT_TRANSLATE_NOOP("brannock::MainWindow", "деньги")),
+    },
 };
 
 const Value dieFaces = Value::single(5);

@@ -17,6 +17,14 @@ const FormSpec rulesDescription = {
     .icon = "",
     .border = Border::Sizable,
     .position = Twips{345, 6405},
+    .pictureText = QT_TRANSLATE_NOOP("marrowby::RulesWindow",
+        "Игру начинает любой игрок. Игра осуществляется поочередно. Сделав ход, "
+        "получив определенную сумму очков и счет, в игру вступает другой игрок и "
+        "действует по аналогичной схеме. Если же в окошке «Кость №1» и «Кость №2» "
+        "выпало 0, то счет не увеличивается, но игру можно продолжать до тех пор "
+        "пока один из участников не дойдет до 1000000 и выше. Число ходов ограничено. "
+        "Ходов всего 25.Позже можно повторить игру. Начав все сначала с нулевым "
+        "запасом очков. Желаю удачи!!!"),
 };
 
 const FormSpec warningDescription = {
@@ -30,6 +38,7 @@ const FormSpec warningDescription = {
     .icon = "",
     .border = Border::Sizable,
     .position = Twips{4110, 2160},
+    .pictureText = QT_TRANSLATE_NOOP("marrowby::WarningWindow", "Внимание! Остался последний 25-й ход!!!!"),
 };
 
 } // namespace

@@ -39,6 +39,14 @@ const FormSpec description = {
         textBox("Txt4", {3960, 2880, 1095, 495}, boxFont).back(white).tab(6),
         button("Cmd3", QT_TRANSLATE_NOOP("pendlow::MainWindow", "Выход"), {6120, 2880, 1455, 495}, bold).back(rgb(0xE0E0E0)).tab(9),
     },
+    .reader = {
+        labelledBy("Txt1", "Lbl1"),
+        labelledBy("Txt2", "Lbl2"),
+        labelledBy("Txt3", "Lbl4(0)", QT_TRANSLATE_NOOP("pendlow::MainWindow", "игрока")),
+        labelledBy("Txt4", "Lbl5(1)", QT_TRANSLATE_NOOP("pendlow::MainWindow", "компьютера")),
+        describedAs("Cmd1", QT_TRANSLATE_NOOP("pendlow::MainWindow", "бросок игрока")),
+        describedAs("cmd2", QT_TRANSLATE_NOOP("pendlow::MainWindow", "бросок компьютера")),
+    },
 };
 
 const Value throwRange = Value::single(10000);

@@ -42,6 +42,14 @@ const FormSpec description = {
         label("Label2", QT_TRANSLATE_NOOP("quillsey::MainWindow", "Очки"), {2880, 1800, 615, 375}).back(yellow).tab(15),
         label("Label3", QT_TRANSLATE_NOOP("quillsey::MainWindow", "Ваши деньги"), {2640, 3360, 1695, 375}).back(yellow).tab(16),
     },
+    .reader = {
+        named("txt1", QT_TRANSLATE_NOOP("quillsey::MainWindow", "Поле 1")),
+        named("txt2", QT_TRANSLATE_NOOP("quillsey::MainWindow", "Поле 2")),
+        named("txt3", QT_TRANSLATE_NOOP("quillsey::MainWindow", "Поле 3")),
+        labelledBy("txt4", "Label1"),
+        labelledBy("txt5", "Label2"),
+        labelledBy("txt6", "Label3"),
+    },
 };
 
 const Value fieldRange = Value::single(1000);

@@ -47,6 +47,18 @@ const FormSpec description = {
         textBox("txt2", {5160, 3840, 2175, 375}).tab(13),
         button(exitButton, QT_TRANSLATE_NOOP("tessaly::MainWindow", "Выход"), {5520, 4800, 1335, 375}, playFont.italic()).tab(14),
     },
+    .reader = {
+        labelledBy("txt3", "Label1"),
+        labelledBy("txt4", "ibl2"),
+        named("txt1", QT_TRANSLATE_NOOP("tessaly::MainWindow", "Выпало")),
+        labelledBy("txt2", "lbl4"),
+        describedAs("cmd2", QT_TRANSLATE_NOOP("tessaly::MainWindow", "монета 1")),
+        describedAs("cmd3", QT_TRANSLATE_NOOP("tessaly::MainWindow", "монета 2")),
+        describedAs("cmd4", QT_TRANSLATE_NOOP("tessaly::MainWindow", "монета 3")),
+        describedAs("cmd5", QT_TRANSLATE_NOOP("tessaly::MainWindow", "монета 4")),
+        describedAs("cmd6", QT_TRANSLATE_NOOP("tessaly::MainWindow", "монета 5")),
+        describedAs("cmd7", QT_TRANSLATE_NOOP("tessaly::MainWindow", "монета 6")),
+    },
 };
 
 } // namespace

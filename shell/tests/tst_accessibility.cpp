@@ -36,8 +36,61 @@ const FormSpec sample = {
     },
 };
 
+// Boxes named by a caption, with a detail or a name of their own; two
+// buttons of one caption told apart.
+const FormSpec board = {
+    .name = "Board",
+    .caption = "Доска",
+    .clientWidth = 6000,
+    .clientHeight = 3600,
+    .backColor = {},
+    .controls = {
+        label("Caption", "ИГРОК", {150, 150, 1500, 300}),
+        textBox("Throw", {150, 600, 1500, 450}),
+        label("Turn", "", {3000, 600, 1500, 300}),
+        textBox("Total", {150, 1200, 1500, 450}),
+        textBox("Bet", {150, 1800, 1500, 450}),
+        button("Go", "Бросок", {150, 2400, 1500, 600}),
+        button("Again", "Бросок", {3000, 2400, 1500, 600}),
+    },
+    .reader = {
+        labelledBy("Throw", "Caption"),
+        labelledBy("Total", "Caption", "очки"),
+        named("Bet", "Ставка"),
+        describedAs("Again", "бросок компьютера"),
+    },
+};
+
+class Board : public Form {
+    Q_OBJECT
+public:
+    explicit Board(Runtime& runtime)
+        : Form(runtime, board)
+    {
+        onClick(button("Go"), &Board::play);
+        onChange(textBox("Bet"), &Board::takeBet);
+    }
+
+    // Writes the total twice, around a box; the throw box gets its old text.
+    void play()
+    {
+        textBox("Total")->setText(QStringLiteral("12"));
+        textBox("Throw")->setText(QStringLiteral("7"));
+        label("Turn")->setText(QStringLiteral("Ход № 1"));
+        textBox("Bet")->setText(textBox("Bet")->text());
+        msgBox(QStringLiteral("Итог"));
+        textBox("Total")->setText(QStringLiteral("20"));
+    }
+    void takeBet()
+    {
+        if (textBox("Bet")->text().contains(QLatin1Char('x')))
+            throw RuntimeError(ErrorCode::TypeMismatch);
+    }
+};
+
 using ToldName = std::pair<QObject*, QString>;
 QList<ToldName> toldNames;
+QStringList spoken;  // what notifications said
 
 // Offscreen no screen reader listens, and Qt hands every accessibility event
 // to the bridges that carry them to one: this bridge notes each name change
@@ -49,6 +102,8 @@ public:
     {
         if (event->type() == QAccessible::NameChanged)
             toldNames.append({event->object(), event->accessibleInterface()->text(QAccessible::Name)});
+        if (event->type() == QAccessible::ObjectShow && event->accessibleInterface()->role() == QAccessible::Notification)
+            spoken.append(event->accessibleInterface()->text(QAccessible::Name));
     }
 };
 
@@ -123,6 +178,48 @@ private slots:
         form.textBox(QStringLiteral("Box"))->setText(QStringLiteral("7055"));
         QCOMPARE(QAccessible::queryAccessibleInterface(form.textBox(QStringLiteral("Box")))->text(QAccessible::Value),
                  QStringLiteral("7055"));
+    }
+
+    void namesAndDescriptionsFromTheDescription()
+    {
+        Board form(runtime);
+        QCOMPARE(nameOf(form.textBox("Throw")), QStringLiteral("ИГРОК"));
+        QCOMPARE(nameOf(form.textBox("Total")), QStringLiteral("ИГРОК очки"));
+        QCOMPARE(nameOf(form.textBox("Bet")), QStringLiteral("Ставка"));
+        QCOMPARE(nameOf(form.button("Again")), QStringLiteral("Бросок"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(form.button("Again"))->text(QAccessible::Description),
+                 QStringLiteral("бросок компьютера"));
+    }
+
+    // Changed values in reading order with their names, those shown before
+    // a box before it, each once; unchanged ones not at all.
+    void changesAreSpokenOnce()
+    {
+        Board form(runtime);
+        form.showWindow();
+        spoken.clear();
+        boxes.answer(Answer::Ok);
+        form.button("Go")->click();
+        QCOMPARE(boxes.takeShown().size(), 1);
+        QCOMPARE(spoken, QStringList({"ИГРОК 7, Ход № 1, ИГРОК очки 12", "ИГРОК очки 20"}));
+        spoken.clear();
+        boxes.answer(Answer::Ok);
+        form.button("Go")->click();
+        QCOMPARE(boxes.takeShown().size(), 1);
+        QCOMPARE(spoken, QStringList({"ИГРОК очки 12", "ИГРОК очки 20"}));
+    }
+
+    void boxIsReadAgainAfterItsError()
+    {
+        Board form(runtime);
+        form.showWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        spoken.clear();
+        boxes.answer(Answer::Ok);
+        form.textBox("Bet")->setText(QStringLiteral("5x"));
+        QCOMPARE(boxes.takeShown().size(), 1);
+        QTRY_COMPARE(spoken, QStringList({"Ставка 5x"}));
+        QCOMPARE(QApplication::focusWidget(), form.textBox("Bet"));
     }
 };
 

@@ -71,6 +71,26 @@
         <source>Game over. Вы проиграли. Ха Ха Ха!!!!</source>
         <translation>Game over. You lost. Ha Ha Ha!!!!</translation>
     </message>
+    <message>
+        <source>Игрок</source>
+        <translation>Player</translation>
+    </message>
+    <message>
+        <source>кость 1</source>
+        <translation>die 1</translation>
+    </message>
+    <message>
+        <source>кость 2</source>
+        <translation>die 2</translation>
+    </message>
+    <message>
+        <source>деньги</source>
+        <translation>money</translation>
+    </message>
+    <message>
+        <source>Ход</source>
+        <translation>Throw</translation>
+    </message>
 </context>
 <context>
     <name>shell</name>
@@ -105,6 +125,29 @@
         <translation>Run-time error &apos;%1&apos;:
 
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>shell::Form</name>
+    <message>
+        <source>%1 %2</source>
+        <comment>caption and detail</comment>
+        <extracomment>a caption and the word that tells apart boxes sharing it, as in &quot;Очки игрока&quot;</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>пусто</source>
+        <translation>empty</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>a name and the value it names, as in &quot;ИГРОК 7055&quot;</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>between the values of one announcement</extracomment>
+        <translation>, </translation>
     </message>
 </context>
 </TS>

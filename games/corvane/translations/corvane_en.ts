@@ -167,4 +167,27 @@
 %2</translation>
     </message>
 </context>
+<context>
+    <name>shell::Form</name>
+    <message>
+        <source>%1 %2</source>
+        <comment>caption and detail</comment>
+        <extracomment>a caption and the word that tells apart boxes sharing it, as in &quot;Очки игрока&quot;</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>пусто</source>
+        <translation>empty</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>a name and the value it names, as in &quot;ИГРОК 7055&quot;</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>between the values of one announcement</extracomment>
+        <translation>, </translation>
+    </message>
+</context>
 </TS>

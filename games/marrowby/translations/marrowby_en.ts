@@ -75,6 +75,14 @@
         <source>НИЧЬЯ!!!!!</source>
         <translation>IT&apos;S A DRAW!!!!!</translation>
     </message>
+    <message>
+        <source>игрока № 1</source>
+        <translation>player 1</translation>
+    </message>
+    <message>
+        <source>игрока № 2</source>
+        <translation>player 2</translation>
+    </message>
 </context>
 <context>
     <name>marrowby::RulesWindow</name>
@@ -82,12 +90,20 @@
         <source>Правила игры</source>
         <translation>Game rules</translation>
     </message>
+    <message>
+        <source>Игру начинает любой игрок. Игра осуществляется поочередно. Сделав ход, получив определенную сумму очков и счет, в игру вступает другой игрок и действует по аналогичной схеме. Если же в окошке «Кость №1» и «Кость №2» выпало 0, то счет не увеличивается, но игру можно продолжать до тех пор пока один из участников не дойдет до 1000000 и выше. Число ходов ограничено. Ходов всего 25.Позже можно повторить игру. Начав все сначала с нулевым запасом очков. Желаю удачи!!!</source>
+        <translation>Either player may start the game. Players take turns. Once you have made your move and got your points and score, the other player steps in and does the same. If the boxes “Die 1” and “Die 2” show 0, the score does not go up, but the game can go on until one of the players reaches 1,000,000 or more. The number of moves is limited: there are only 25. Afterwards you can play again, starting over from scratch with no points. Good luck!!!</translation>
+    </message>
 </context>
 <context>
     <name>marrowby::WarningWindow</name>
     <message>
         <source>Предупреждение!</source>
         <translation>Warning!</translation>
+    </message>
+    <message>
+        <source>Внимание! Остался последний 25-й ход!!!!</source>
+        <translation>Attention! Just one move left: the 25th and last!!!!</translation>
     </message>
 </context>
 <context>
@@ -123,6 +139,29 @@
         <translation>Run-time error &apos;%1&apos;:
 
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>shell::Form</name>
+    <message>
+        <source>%1 %2</source>
+        <comment>caption and detail</comment>
+        <extracomment>a caption and the word that tells apart boxes sharing it, as in &quot;Очки игрока&quot;</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>пусто</source>
+        <translation>empty</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>a name and the value it names, as in &quot;ИГРОК 7055&quot;</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>between the values of one announcement</extracomment>
+        <translation>, </translation>
     </message>
 </context>
 </TS>

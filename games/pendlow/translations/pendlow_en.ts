@@ -67,6 +67,22 @@
         <source>Компьютер ход уже сделал!</source>
         <translation>The computer has already made its move!</translation>
     </message>
+    <message>
+        <source>игрока</source>
+        <translation>player</translation>
+    </message>
+    <message>
+        <source>компьютера</source>
+        <translation>computer</translation>
+    </message>
+    <message>
+        <source>бросок игрока</source>
+        <translation>the player's throw</translation>
+    </message>
+    <message>
+        <source>бросок компьютера</source>
+        <translation>the computer's throw</translation>
+    </message>
 </context>
 <context>
     <name>shell</name>
@@ -101,6 +117,29 @@
         <translation>Run-time error &apos;%1&apos;:
 
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>shell::Form</name>
+    <message>
+        <source>%1 %2</source>
+        <comment>caption and detail</comment>
+        <extracomment>a caption and the word that tells apart boxes sharing it, as in &quot;Очки игрока&quot;</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>пусто</source>
+        <translation>empty</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>a name and the value it names, as in &quot;ИГРОК 7055&quot;</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>between the values of one announcement</extracomment>
+        <translation>, </translation>
     </message>
 </context>
 </TS>

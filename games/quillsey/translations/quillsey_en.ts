@@ -59,6 +59,18 @@
         <source>Не растраивайтесь, Вам еще повезет.Попробуйте снова.</source>
         <translation>Don&apos;t be upset, you&apos;ll get lucky yet. Try again.</translation>
     </message>
+    <message>
+        <source>Поле 1</source>
+        <translation>Field 1</translation>
+    </message>
+    <message>
+        <source>Поле 2</source>
+        <translation>Field 2</translation>
+    </message>
+    <message>
+        <source>Поле 3</source>
+        <translation>Field 3</translation>
+    </message>
 </context>
 <context>
     <name>quillsey::RulesWindow</name>
@@ -120,6 +132,29 @@
         <translation>Run-time error &apos;%1&apos;:
 
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>shell::Form</name>
+    <message>
+        <source>%1 %2</source>
+        <comment>caption and detail</comment>
+        <extracomment>a caption and the word that tells apart boxes sharing it, as in &quot;Очки игрока&quot;</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>пусто</source>
+        <translation>empty</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>a name and the value it names, as in &quot;ИГРОК 7055&quot;</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>between the values of one announcement</extracomment>
+        <translation>, </translation>
     </message>
 </context>
 </TS>

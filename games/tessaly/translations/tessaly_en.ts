@@ -37,6 +37,29 @@
     </message>
 </context>
 <context>
+    <name>shell::Form</name>
+    <message>
+        <source>%1 %2</source>
+        <comment>caption and detail</comment>
+        <extracomment>a caption and the word that tells apart boxes sharing it, as in &quot;Очки игрока&quot;</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>пусто</source>
+        <translation>empty</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>a name and the value it names, as in &quot;ИГРОК 7055&quot;</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>between the values of one announcement</extracomment>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
     <name>tessaly::MainWindow</name>
     <message>
         <source>Бросание монеты</source>
@@ -97,6 +120,34 @@
     <message>
         <source>Выход</source>
         <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Выпало</source>
+        <translation>Coin shows</translation>
+    </message>
+    <message>
+        <source>монета 1</source>
+        <translation>coin 1</translation>
+    </message>
+    <message>
+        <source>монета 2</source>
+        <translation>coin 2</translation>
+    </message>
+    <message>
+        <source>монета 3</source>
+        <translation>coin 3</translation>
+    </message>
+    <message>
+        <source>монета 4</source>
+        <translation>coin 4</translation>
+    </message>
+    <message>
+        <source>монета 5</source>
+        <translation>coin 5</translation>
+    </message>
+    <message>
+        <source>монета 6</source>
+        <translation>coin 6</translation>
     </message>
 </context>
 </TS>

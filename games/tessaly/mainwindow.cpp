@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "coins.h"
 #include "numbertext.h"
 
 #include <QPushButton>
@@ -22,7 +23,7 @@ const FormSpec description = {
     .clientWidth = 7920,
     .clientHeight = 5265,
     .backColor = buttonFace,
-    .picture = ":/tessaly/coins.svg",
+    .picture = drawCoins,
     .icon = ":/tessaly/smile.ico",
     .controls = {
         button("cmd1", "Правила игры", {240, 240, 1815, 375}, comic(9.75).bold().italic()).tab(0),

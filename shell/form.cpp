@@ -52,6 +52,11 @@ void registerFaces(const FormSpec& description)
     }
 }
 
+Picture pictureOf(const PictureSpec& picture)
+{
+    return picture.paint ? Picture(picture.paint) : Picture(pictureInLanguage(QString::fromUtf8(picture.path)));
+}
+
 void raiseWindowedControls(const QList<std::pair<const ControlSpec*, QWidget*>>& controls)
 {
     for (const auto& [row, widget] : controls) {
@@ -76,8 +81,8 @@ Form::Form(Runtime& runtime, const FormSpec& description)
     const QString iconPath = QString::fromUtf8(description.icon);
     std::future<QList<QImage>> iconImages = readIconAhead(iconPath);
     takeColours(description);
-    m_picture = Picture(pictureInLanguage(QString::fromUtf8(description.picture)));
-    m_picture.decodeAhead(devicePixelRatio(), palette().color(backgroundRole()));
+    m_picture = pictureOf(description.picture);
+    m_picture.decodeAhead(devicePixelRatio());
     registerFaces(description);
     const Built controls = makeControls(description);
     raiseWindowedControls(controls);
@@ -256,7 +261,7 @@ void Form::paintEvent(QPaintEvent* event)
     if (m_picture.isEmpty())
         return;
     QPainter painter(this);
-    m_picture.draw(painter, devicePixelRatio(), palette().color(backgroundRole()));
+    m_picture.draw(painter, devicePixelRatio());
 }
 
 } // namespace shell

@@ -4,6 +4,8 @@
 #include <optional>
 #include <vector>
 
+class QPainter;
+
 // Window descriptions as data: one row per control, in twips and RGB, read
 // like a row of the layout sheet. The forms engine (form.h) builds widgets.
 namespace shell {
@@ -105,6 +107,16 @@ constexpr ControlSpec line(const char* name, int x1, int y1, int x2, int y2)
     return makeControl(name, ControlKind::Line, "", {x1, y1, x2, y2}, {});
 }
 
+// A window's picture: a resource path, or what paints it, in pixels at one
+// pixel a point, each time the window is painted.
+struct PictureSpec {
+    constexpr PictureSpec(const char* path = "") : path(path) {}
+    constexpr PictureSpec(void (*paint)(QPainter&)) : paint(paint) {}
+
+    const char* path = "";
+    void (*paint)(QPainter&) = nullptr;
+};
+
 // What a screen reader needs beyond what the window shows, one entry per
 // fact; controls are named as "name" or "name(index)".
 struct ReaderNote {
@@ -140,7 +152,7 @@ struct FormSpec {
     int clientWidth = 0;   // twips
     int clientHeight = 0;
     Color backColor;
-    const char* picture = "";   // resource path, drawn at natural size from the top left
+    PictureSpec picture = {};   // drawn at natural size from the top left
     const char* icon = "";
     Border border = Border::Sizable;
     std::optional<Twips> position = std::nullopt;  // client area on the screen; the system places it otherwise

@@ -26,53 +26,50 @@ Picture::Picture(const QString& path)
 {
 }
 
+Picture::Picture(void (*paint)(QPainter&))
+    : m_paint(paint)
+{
+}
+
 // Only QImage here: it runs on a worker thread.
-Picture::Decoded Picture::decode(const QString& path, const QByteArray& format, qreal ratio,
-                                 const QColor& background)
+Picture::Decoded Picture::decode(const QString& path, const QByteArray& format, qreal ratio)
 {
     const QString dense = atTwice(path);
-    const bool twice = format != "svg" && ratio > 1 && QFile::exists(dense);
+    const bool twice = ratio > 1 && QFile::exists(dense);
     // Only the decoder the suffix names: left to guess, the reader loads
     // every image plugin there is to ask each whether it knows the format.
     QImageReader reader(twice ? dense : path, format);
     reader.setAutoDetectImageFormat(false);
-    if (format == "svg") {
-        // The image plugin draws it, so only a program that shows a vector
-        // picture loads the SVG module.
-        reader.setScaledSize(reader.size() * ratio);
-        reader.setBackgroundColor(background);
-    }
     QImage image = reader.read();
-    if (format == "svg")
-        image.setDevicePixelRatio(ratio);
-    else if (twice)
+    if (twice)
         image.setDevicePixelRatio(2);  // the reader only does so from the name while @2x loading is on
-    return {std::move(image), ratio, background};
+    return {std::move(image), ratio};
 }
 
-void Picture::decodeAhead(qreal devicePixelRatio, const QColor& background)
+void Picture::decodeAhead(qreal devicePixelRatio)
 {
-    if (!isEmpty())
-        m_ahead = std::async(std::launch::async, &Picture::decode, m_path, m_format, devicePixelRatio, background);
+    if (!m_path.isEmpty())
+        m_ahead = std::async(std::launch::async, &Picture::decode, m_path, m_format, devicePixelRatio);
 }
 
-// A raster picture suits every screen on its side of one pixel a point; a
-// vector one was drawn for one screen.
-bool Picture::suits(const Decoded& decoded, qreal ratio, const QColor& background) const
+// A raster picture suits every screen on its side of one pixel a point.
+bool Picture::suits(const Decoded& decoded, qreal ratio)
 {
-    if (decoded.ratio == 0)
-        return false;
-    if (isVector())
-        return decoded.ratio == ratio && decoded.background == background;
-    return (decoded.ratio > 1) == (ratio > 1);
+    return decoded.ratio != 0 && (decoded.ratio > 1) == (ratio > 1);
 }
 
-void Picture::draw(QPainter& painter, qreal devicePixelRatio, const QColor& background)
+void Picture::draw(QPainter& painter, qreal devicePixelRatio)
 {
-    if (!suits(m_drawnFor, devicePixelRatio, background)) {
+    if (m_paint) {
+        painter.save();
+        m_paint(painter);
+        painter.restore();
+        return;
+    }
+    if (!suits(m_drawnFor, devicePixelRatio)) {
         Decoded decoded = m_ahead.valid() ? m_ahead.get() : Decoded();
-        if (!suits(decoded, devicePixelRatio, background))
-            decoded = decode(m_path, m_format, devicePixelRatio, background);
+        if (!suits(decoded, devicePixelRatio))
+            decoded = decode(m_path, m_format, devicePixelRatio);
         m_pixmap = QPixmap::fromImage(std::exchange(decoded.image, QImage()));
         m_drawnFor = decoded;
     }

@@ -63,10 +63,8 @@ desktop games of chance, played with play money: dice for two players,
 dice and number draws against the computer, stakes on coins and bets on
 number fields. Each game is its own program, with a menu entry, an icon
 and a manual page, and speaks the desktop's language: Russian or English.")
-# Libraries from the programs themselves (the xcb platform plugin and the
-# other image plugins come with libqt6gui6); Tessaly's SVG pictures come
-# through the image plugin in libqt6svg6, which nothing links.
+# Libraries from the programs themselves; the xcb platform plugin and the
+# image plugins the games load come with libqt6gui6.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS libqt6svg6)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 include(CPack)

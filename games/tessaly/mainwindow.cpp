@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 #include "language.h"
 
+#include "coins.h"
 #include "numbertext.h"
 
 #include <QPushButton>
@@ -24,7 +25,7 @@ const FormSpec description = {
     .clientWidth = 7920,
     .clientHeight = 5265,
     .backColor = buttonFace,
-    .picture = ":/tessaly/coins.svg",
+    .picture = drawCoins,
     .icon = ":/tessaly/smile.ico",
     .controls = {
         button("cmd1", QT_TRANSLATE_NOOP("tessaly::MainWindow", "Правила игры"), {240, 240, 1815, 375}, comic(9.75).bold().italic()).tab(0),

@@ -8,19 +8,14 @@ using namespace shell;
 
 namespace {
 
-// Green up to x = 5.5 of 10, so the edge is sharp only when drawn for two
-// pixels a point, and nothing elsewhere, where the background shows.
-const QByteArray halfGreen = "<svg xmlns='http://www.w3.org/2000/svg' width='10' height='4'>"
-                             "<rect x='0' y='0' width='5.5' height='4' fill='#00ff00'/></svg>";
-
 const QColor green(0, 255, 0);
 
-QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& contents)
+// Green up to x = 5.5 of 10, so the edge is sharp only when painted for two
+// pixels a point, and nothing elsewhere, where the background shows.
+void paintHalfGreen(QPainter& painter)
 {
-    QFile file(dir.filePath(name));
-    file.open(QIODevice::WriteOnly);
-    file.write(contents);
-    return file.fileName();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(QRectF(0, 0, 5.5, 4), green);
 }
 
 // What the picture leaves on a window of that background and density.
@@ -30,7 +25,7 @@ QImage drawn(Picture& picture, qreal ratio, const QColor& background)
     window.setDevicePixelRatio(ratio);
     window.fill(background);
     QPainter painter(&window);
-    picture.draw(painter, ratio, background);
+    picture.draw(painter, ratio);
     return window;
 }
 
@@ -40,32 +35,14 @@ class TestPicture : public QObject {
     Q_OBJECT
 
 private slots:
-    void vectorPictureFitsItsWindow_data()
+    // Painted each time, for the screen it is on and over what is there.
+    void paintedPictureFitsItsWindow()
     {
-        QTest::addColumn<bool>("aheadAtAll");
-        QTest::addColumn<qreal>("aheadRatio");
-        QTest::addColumn<QColor>("aheadBackground");
-        QTest::addRow("decoded ahead as drawn") << true << 2.0 << QColor(Qt::red);
-        QTest::addRow("decoded ahead for another background") << true << 2.0 << QColor(Qt::blue);
-        QTest::addRow("decoded ahead for another density") << true << 1.0 << QColor(Qt::red);
-        QTest::addRow("decoded when first drawn") << false << 0.0 << QColor();
-    }
-
-    void vectorPictureFitsItsWindow()
-    {
-        QFETCH(bool, aheadAtAll);
-        QFETCH(qreal, aheadRatio);
-        QFETCH(QColor, aheadBackground);
-        QTemporaryDir dir;
-        Picture picture(writeFile(dir, QStringLiteral("half.svg"), halfGreen));
-        if (aheadAtAll)
-            picture.decodeAhead(aheadRatio, aheadBackground);
-
+        Picture picture(paintHalfGreen);
         QImage window = drawn(picture, 2, Qt::red);
         QCOMPARE(window.pixelColor(10, 4), green);
         QCOMPARE(window.pixelColor(11, 4), QColor(Qt::red));
 
-        // Moved to a plainer screen, on another background, it is drawn anew.
         window = drawn(picture, 1, Qt::blue);
         QCOMPARE(window.pixelColor(4, 2), green);
         QCOMPARE(window.pixelColor(5, 2).red(), 0);
@@ -101,7 +78,7 @@ private slots:
         QVERIFY(denseDots.save(dir.filePath(QStringLiteral("dots@2x.bmp"))));
         Picture picture(path);
         if (aheadRatio != 0)
-            picture.decodeAhead(aheadRatio, Qt::red);
+            picture.decodeAhead(aheadRatio);
 
         // Then moved to the other kind of screen.
         for (qreal drawnRatio : {ratio, 3 - ratio}) {

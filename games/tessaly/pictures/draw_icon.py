@@ -1,19 +1,21 @@
 #!/usr/bin/python3
 """Writes the smiling-face window icon: smile-32.png, smile-16.png, smile.ico
-(both sizes, 4-bit, the classic sixteen colours) and smile.svg.
+(both sizes, 4-bit, in the classic sixteen colours) and smile.svg.
 
 Each size is drawn pixel by pixel; scaling the big one down smears the eyes
 and mouth into mud at 16 x 16.
+
+The icon file holds the two PNGs as they are, which the format allows: the
+game reads them with the PNG decoder alone, where a bitmap entry would need
+Qt's icon plugin loaded at start.
 """
 import struct
+import zlib
 from pathlib import Path
-
-from PIL import Image
 
 HERE = Path(__file__).parent
 
-# The classic sixteen colours in their usual order; the icon file stores
-# indices into this table.
+# The classic sixteen colours in their usual order.
 PALETTE = [
     (0x00, 0x00, 0x00), (0x80, 0x00, 0x00), (0x00, 0x80, 0x00), (0x80, 0x80, 0x00),
     (0x00, 0x00, 0x80), (0x80, 0x00, 0x80), (0x00, 0x80, 0x80), (0xC0, 0xC0, 0xC0),
@@ -78,49 +80,36 @@ FACE_16 = [
 ]
 
 
-def to_image(rows):
-    img = Image.new("RGBA", (len(rows[0]), len(rows)), (0, 0, 0, 0))
-    for y, row in enumerate(rows):
-        for x, ch in enumerate(row):
-            if ch != ".":
-                img.putpixel((x, y), PALETTE[INK[ch]] + (255,))
-    return img
+def png(rows):
+    """A 4-bit palette PNG: see-through first, then the inks the face uses."""
+    inks = sorted({INK[ch] for row in rows for ch in row if ch != "."})
+    index = {ch: 1 + inks.index(ink) for ch, ink in INK.items() if ink in inks}
+    index["."] = 0
+    raw = bytearray()
+    for row in rows:
+        nibbles = [index[ch] for ch in row] + [0] * (len(row) % 2)
+        raw += b"\0" + bytes(hi << 4 | lo for hi, lo in zip(nibbles[::2], nibbles[1::2]))
+
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+
+    return (b"\x89PNG\r\n\x1a\n"
+            + chunk(b"IHDR", struct.pack(">IIBBBBB", len(rows[0]), len(rows), 4, 3, 0, 0, 0))
+            + chunk(b"PLTE", bytes(3) + b"".join(bytes(PALETTE[ink]) for ink in inks))
+            + chunk(b"tRNS", b"\0")
+            + chunk(b"IDAT", zlib.compress(bytes(raw), 9))
+            + chunk(b"IEND", b""))
 
 
-def bmp_entry(rows):
-    """One icon image: 4-bit colour bitmap plus 1-bit see-through mask,
-    both stored bottom row first with rows padded to four bytes."""
-    w, h = len(rows[0]), len(rows)
-    xor_stride = ((w * 4 + 31) // 32) * 4
-    and_stride = ((w + 31) // 32) * 4
-    xor = bytearray()
-    mask = bytearray()
-    for row in reversed(rows):
-        line = bytearray(xor_stride)
-        bits = bytearray(and_stride)
-        for x, ch in enumerate(row):
-            idx = 0 if ch == "." else INK[ch]
-            line[x // 2] |= idx << (4 if x % 2 == 0 else 0)
-            if ch == ".":
-                bits[x // 8] |= 0x80 >> (x % 8)
-        xor += line
-        mask += bits
-    header = struct.pack("<IiiHHIIiiII", 40, w, h * 2, 1, 4, 0,
-                         len(xor) + len(mask), 0, 0, 16, 0)
-    pal = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in PALETTE)
-    return header + pal + bytes(xor) + bytes(mask)
-
-
-def write_ico(path, faces):
-    blobs = [bmp_entry(rows) for rows in faces]
-    out = bytearray(struct.pack("<HHH", 0, 1, len(blobs)))
-    offset = 6 + 16 * len(blobs)
-    for rows, blob in zip(faces, blobs):
-        w, h = len(rows[0]), len(rows)
-        out += struct.pack("<BBBBHHII", w, h, 16, 0, 1, 4, len(blob), offset)
-        offset += len(blob)
-    for blob in blobs:
-        out += blob
+def write_ico(path, pngs):
+    out = bytearray(struct.pack("<HHH", 0, 1, len(pngs)))
+    offset = 6 + 16 * len(pngs)
+    for data in pngs:
+        w, h = struct.unpack(">II", data[16:24])
+        out += struct.pack("<BBBBHHII", w, h, 16, 0, 1, 4, len(data), offset)
+        offset += len(data)
+    for data in pngs:
+        out += data
     path.write_bytes(out)
 
 
@@ -148,9 +137,10 @@ SVG = """<?xml version="1.0" encoding="UTF-8"?>
 def main():
     for rows in (FACE_32, FACE_16):
         assert all(len(r) == len(rows) for r in rows), "rows must be square"
-    to_image(FACE_32).save(HERE / "smile-32.png")
-    to_image(FACE_16).save(HERE / "smile-16.png")
-    write_ico(HERE / "smile.ico", [FACE_32, FACE_16])
+    pngs = [png(FACE_32), png(FACE_16)]
+    (HERE / "smile-32.png").write_bytes(pngs[0])
+    (HERE / "smile-16.png").write_bytes(pngs[1])
+    write_ico(HERE / "smile.ico", pngs)
     (HERE / "smile.svg").write_text(SVG, encoding="utf-8")
 
 

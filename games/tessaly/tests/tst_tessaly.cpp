@@ -1,7 +1,10 @@
+#include "tessaly/coins.h"
 #include "tessaly/mainwindow.h"
 #include "gameharness.h"
 
 #include <QIcon>
+#include <QPainter>
+#include <QFile>
 #include <QTest>
 
 using namespace shell;
@@ -95,6 +98,46 @@ private slots:
         // A coin face of the stack shows between the controls.
         const QColor coin = w.grab().toImage().pixelColor(282, 249);
         QVERIFY2(coin.red() > 200 && coin.green() > 100 && coin.blue() < 100, qPrintable(coin.name()));
+    }
+
+    void coinsLandWhereTheirShapesDo_data()
+    {
+        QTest::addColumn<qreal>("scale");
+        QTest::addColumn<bool>("builtIn");
+        QTest::addRow("one pixel a point") << 1.0 << true;
+        QTest::addRow("one and a half") << 1.5 << false;
+        QTest::addRow("two") << 2.0 << true;
+    }
+
+    // The coins are copies of a few pictures of a single coin, built with the
+    // program or painted at the first draw; each must land where painting the
+    // shapes puts it, up to the rounding of antialiased edges.
+    void coinsLandWhereTheirShapesDo()
+    {
+        QFETCH(qreal, scale);
+        QFETCH(bool, builtIn);
+        // Built in, or else painted as the window starts.
+        QCOMPARE(QFile::exists(QStringLiteral(":/tessaly/coin-emblem@%1x.png").arg(scale)), builtIn);
+        const auto painted = [scale](void (*paint)(QPainter&)) {
+            QImage image(QSize(363, 291) * scale, QImage::Format_RGB32);
+            image.setDevicePixelRatio(scale);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            paint(painter);
+            return image;
+        };
+        const QImage copies = painted(tessaly::drawCoins);
+        const QImage shapes = painted(tessaly::paintCoins);
+        int worst = 0;
+        for (int y = 0; y < copies.height(); ++y) {
+            for (int x = 0; x < copies.width(); ++x) {
+                const QRgb a = copies.pixel(x, y);
+                const QRgb b = shapes.pixel(x, y);
+                worst = std::max({worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                                  std::abs(qBlue(a) - qBlue(b))});
+            }
+        }
+        QVERIFY2(worst <= 8, qPrintable(QString::number(worst)));
     }
 
     void buttonsShowTheirSide_data()

@@ -12,8 +12,9 @@ namespace shell {
 
 namespace {
 
-// Each game's translations are ":/i18n/<game>_<language>.qm"; a program that
-// links several games (tests, the screenshot tool) installs them all.
+// Each game's translations are ":/i18n/<game>_<language>.qm", the shell's
+// ":/i18n/shell_<language>.qm"; a program that links several games (tests,
+// the screenshot tool) installs them all.
 const QString translationFolder = QStringLiteral(":/i18n");
 
 // Matched by hand: a name filter would compile a regular expression at
@@ -49,6 +50,9 @@ QStringList spokenLanguages()
 {
     QStringList languages{sourceLanguage};
     for (const QString& file : translationFiles(QStringLiteral(".qm"))) {
+        // The shell's own texts alone do not make a game speak a language.
+        if (file.startsWith(QLatin1String("shell_")))
+            continue;
         const QString language = languageOfFile(file);
         if (!language.isEmpty() && !languages.contains(language))
             languages.append(language);

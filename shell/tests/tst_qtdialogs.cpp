@@ -1,11 +1,13 @@
 // The boxes the player sees, answered with the mouse and with the keys.
 
+#include "language.h"
 #include "qtdialogs.h"
 
 #include <QApplication>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 
@@ -90,10 +92,15 @@ private slots:
         QTest::addColumn<QString>("clicked");
         QTest::addColumn<QStringList>("buttons");
         QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("language");
         const QStringList yesAndNo = {QStringLiteral("Да"), QStringLiteral("Нет")};
-        QTest::addRow("Yes/No: Нет") << yesNo << "Нет" << yesAndNo << Answer::No;
-        QTest::addRow("Yes/No: Да") << yesNo << "Да" << yesAndNo << Answer::Yes;
-        QTest::addRow("OK") << int(Style::Exclamation) << "OK" << QStringList{QStringLiteral("OK")} << Answer::Ok;
+        QTest::addRow("Yes/No: Нет") << yesNo << "Нет" << yesAndNo << Answer::No << "ru";
+        QTest::addRow("Yes/No: Да") << yesNo << "Да" << yesAndNo << Answer::Yes << "ru";
+        QTest::addRow("OK") << int(Style::Exclamation) << "OK" << QStringList{QStringLiteral("OK")} << Answer::Ok << "ru";
+        // The shell carries its own translation, whichever game links it.
+        const QStringList noAndYes = {QStringLiteral("No"), QStringLiteral("Yes")};
+        QTest::addRow("English: No") << yesNo << "No" << noAndYes << Answer::No << "en";
+        QTest::addRow("English: Yes") << yesNo << "Yes" << noAndYes << Answer::Yes << "en";
     }
 
     void messageBoxAnswersItsButtons()
@@ -102,6 +109,9 @@ private slots:
         QFETCH(QString, clicked);
         QFETCH(QStringList, buttons);
         QFETCH(int, answer);
+        QFETCH(QString, language);
+        useLanguage(language);
+        const auto restoreLanguage = qScopeGuard([] { useLanguage(sourceLanguage); });
         QtDialogs dialogs;
         Watchdog watchdog;
         QStringList shown;

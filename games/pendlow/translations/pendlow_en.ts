@@ -77,69 +77,11 @@
     </message>
     <message>
         <source>бросок игрока</source>
-        <translation>the player's throw</translation>
+        <translation>the player&apos;s throw</translation>
     </message>
     <message>
         <source>бросок компьютера</source>
-        <translation>the computer's throw</translation>
-    </message>
-</context>
-<context>
-    <name>shell</name>
-    <message>
-        <source>Да</source>
-        <translation>Yes</translation>
-    </message>
-    <message>
-        <source>Нет</source>
-        <translation>No</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Отмена</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>Переполнение</source>
-        <translation>Overflow</translation>
-    </message>
-    <message>
-        <source>Несоответствие типа</source>
-        <translation>Type mismatch</translation>
-    </message>
-    <message>
-        <source>Ошибка выполнения &apos;%1&apos;:
-
-%2</source>
-        <translation>Run-time error &apos;%1&apos;:
-
-%2</translation>
-    </message>
-</context>
-<context>
-    <name>shell::Form</name>
-    <message>
-        <source>%1 %2</source>
-        <comment>caption and detail</comment>
-        <extracomment>a caption and the word that tells apart boxes sharing it, as in &quot;Очки игрока&quot;</extracomment>
-        <translation>%1, %2</translation>
-    </message>
-    <message>
-        <source>пусто</source>
-        <translation>empty</translation>
-    </message>
-    <message>
-        <source>%1 %2</source>
-        <extracomment>a name and the value it names, as in &quot;ИГРОК 7055&quot;</extracomment>
-        <translation>%1 %2</translation>
-    </message>
-    <message>
-        <source>, </source>
-        <extracomment>between the values of one announcement</extracomment>
-        <translation>, </translation>
+        <translation>the computer&apos;s throw</translation>
     </message>
 </context>
 </TS>

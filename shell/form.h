@@ -123,7 +123,7 @@ private:
     void setTabOrder(const Built& controls);
     // A caption of the description in the language the program speaks.
     QString translated(const char* text) const;
-    QWidget* controlByKey(const char* key) const;
+    QWidget* controlOf(const ControlRef& ref) const;
     void applyReaderNotes(const FormSpec& description);
     void beginEvent();
     void endEvent(bool succeeded, QLineEdit* changedBox);

@@ -13,48 +13,33 @@
 
 namespace shell {
 
-namespace {
-
-// "name" or "name(index)", as descriptions name a member of an array.
-std::pair<QString, int> splitKey(const char* key)
+QWidget* Form::controlOf(const ControlRef& ref) const
 {
-    const QString text = QString::fromUtf8(key);
-    const qsizetype open = text.indexOf(QLatin1Char('('));
-    if (open < 0 || !text.endsWith(QLatin1Char(')')))
-        return {text, -1};
-    return {text.left(open), text.mid(open + 1).chopped(1).toInt()};
-}
-
-} // namespace
-
-QWidget* Form::controlByKey(const char* key) const
-{
-    const auto [name, index] = splitKey(key);
-    return control(name, index);
+    return control(QString::fromUtf8(ref.name), ref.index);
 }
 
 void Form::applyReaderNotes(const FormSpec& description)
 {
     m_pictureText = translated(description.pictureText);
     for (const ReaderNote& note : description.reader) {
-        QWidget* target = controlByKey(note.control);
-        Q_ASSERT_X(target, "Form::applyReaderNotes", note.control);
+        QWidget* target = controlOf(note.control);
+        Q_ASSERT_X(target, "Form::applyReaderNotes", note.control.name);
         if (!target)
             continue;
         const QString text = translated(note.text);
         switch (note.kind) {
         case ReaderNote::Kind::LabelledBy: {
-            auto* caption = qobject_cast<QLabel*>(controlByKey(note.text));
-            Q_ASSERT_X(caption, "Form::applyReaderNotes", note.text);
+            auto* caption = qobject_cast<QLabel*>(controlOf(note.label));
+            Q_ASSERT_X(caption, "Form::applyReaderNotes", note.label.name);
             if (!caption)
                 break;
             // A name, not a buddy: screen readers read a buddy's caption
             // in place of the name, and lose the detail.
             QString name = caption->text().simplified();
-            if (*note.detail)
+            if (!text.isEmpty())
                 //: a caption and the word that tells apart boxes sharing it, as in "Очки игрока"
                 name = QCoreApplication::translate("shell::Form", "%1 %2", "caption and detail")
-                           .arg(name, translated(note.detail));
+                           .arg(name, text);
             target->setAccessibleName(name);
             break;
         }

@@ -117,30 +117,39 @@ struct PictureSpec {
     void (*paint)(QPainter&) = nullptr;
 };
 
-// What a screen reader needs beyond what the window shows, one entry per
-// fact; controls are named as "name" or "name(index)".
+// A control of the window, or a member of a control array: "txt1" or {"lbl1", 0}.
+struct ControlRef {
+    constexpr ControlRef(const char* name) : name(name) {}
+    constexpr ControlRef(const char* name, int index) : name(name), index(index) {}
+
+    const char* name = "";
+    int index = -1;
+};
+
+// What a screen reader needs beyond what the window shows, one entry per fact.
 struct ReaderNote {
     enum class Kind { LabelledBy, Name, Description };
     Kind kind = Kind::Name;
-    const char* control = "";
-    const char* text = "";    // the labelling control, or the name or description itself
-    const char* detail = "";  // LabelledBy: a word added to the caption, when several boxes share it
+    ControlRef control = "";
+    ControlRef label = "";    // LabelledBy: the label whose caption names the box
+    const char* text = "";    // the name or description itself, or LabelledBy's detail:
+                              // a word added to the caption, when several boxes share it
 };
 
 // The box is named by the caption of that label (and the detail, if any).
-constexpr ReaderNote labelledBy(const char* control, const char* labelControl, const char* detail = "")
+constexpr ReaderNote labelledBy(ControlRef control, ControlRef label, const char* detail = "")
 {
-    return {ReaderNote::Kind::LabelledBy, control, labelControl, detail};
+    return {ReaderNote::Kind::LabelledBy, control, label, detail};
 }
 // A box with no caption near it gets a short name of its own.
-constexpr ReaderNote named(const char* control, const char* name)
+constexpr ReaderNote named(ControlRef control, const char* name)
 {
-    return {ReaderNote::Kind::Name, control, name, ""};
+    return {ReaderNote::Kind::Name, control, "", name};
 }
 // Tells apart buttons that share a caption; the name stays the caption.
-constexpr ReaderNote describedAs(const char* control, const char* description)
+constexpr ReaderNote describedAs(ControlRef control, const char* description)
 {
-    return {ReaderNote::Kind::Description, control, description, ""};
+    return {ReaderNote::Kind::Description, control, "", description};
 }
 
 struct FormSpec {

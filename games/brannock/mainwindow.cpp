@@ -76,9 +76,9 @@ const FormSpec description = {
     },
     .reader = {
         named("Lbln", QT_TRANSLATE_NOOP("brannock::MainWindow", "Игрок")),
-        labelledBy("txta", "lbl1(0)", QT_TRANSLATE_NOOP("brannock::MainWindow", "кость 1")),
-        labelledBy("txtb", "lbl1(0)", QT_TRANSLATE_NOOP("brannock::MainWindow", "кость 2")),
-        labelledBy("txt1", "lbl1(0)", QT_TRANSLATE_NOOP("brannock::MainWindow", "деньги")),
+        labelledBy("txta", {"lbl1", 0}, QT_TRANSLATE_NOOP("brannock::MainWindow", "кость 1")),
+        labelledBy("txtb", {"lbl1", 0}, QT_TRANSLATE_NOOP("brannock::MainWindow", "кость 2")),
+        labelledBy("txt1", {"lbl1", 0}, QT_TRANSLATE_NOOP("brannock::MainWindow", "деньги")),
         named("Text", QT_TRANSLATE_NOOP("brannock::MainWindow", "Ход")),
         labelledBy("txtc", "Label1", QT_TRANSLATE_NOOP("brannock::MainWindow", "кость 1")),
         labelledBy("txtd", "Label1", QT_TRANSLATE_NOOP("brannock::MainWindow", "кость 2")),

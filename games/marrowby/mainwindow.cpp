@@ -53,11 +53,11 @@ const FormSpec description = {
         button("cmd5", QT_TRANSLATE_NOOP("marrowby::MainWindow", "Выход"), {4440, 4200, 1455, 855}, comic(15.75).bold()).tab(12),
     },
     .reader = {
-        labelledBy("txt1", "lbl1(0)"),
-        labelledBy("txt2", "lbl2(1)"),
+        labelledBy("txt1", {"lbl1", 0}),
+        labelledBy("txt2", {"lbl2", 1}),
         labelledBy("txt3", "lbl3"),
-        labelledBy("txt4", "lbl4(0)", QT_TRANSLATE_NOOP("marrowby::MainWindow", "игрока № 1")),
-        labelledBy("txt5", "lbl5(1)", QT_TRANSLATE_NOOP("marrowby::MainWindow", "игрока № 2")),
+        labelledBy("txt4", {"lbl4", 0}, QT_TRANSLATE_NOOP("marrowby::MainWindow", "игрока № 1")),
+        labelledBy("txt5", {"lbl5", 1}, QT_TRANSLATE_NOOP("marrowby::MainWindow", "игрока № 2")),
     },
 };
 

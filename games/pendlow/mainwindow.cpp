@@ -42,8 +42,8 @@ const FormSpec description = {
     .reader = {
         labelledBy("Txt1", "Lbl1"),
         labelledBy("Txt2", "Lbl2"),
-        labelledBy("Txt3", "Lbl4(0)", QT_TRANSLATE_NOOP("pendlow::MainWindow", "игрока")),
-        labelledBy("Txt4", "Lbl5(1)", QT_TRANSLATE_NOOP("pendlow::MainWindow", "компьютера")),
+        labelledBy("Txt3", {"Lbl4", 0}, QT_TRANSLATE_NOOP("pendlow::MainWindow", "игрока")),
+        labelledBy("Txt4", {"Lbl5", 1}, QT_TRANSLATE_NOOP("pendlow::MainWindow", "компьютера")),
         describedAs("Cmd1", QT_TRANSLATE_NOOP("pendlow::MainWindow", "бросок игрока")),
         describedAs("cmd2", QT_TRANSLATE_NOOP("pendlow::MainWindow", "бросок компьютера")),
     },

@@ -8,7 +8,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTimer>
-#include <algorithm>
 #include <memory>
 
 namespace shell {
@@ -123,16 +122,14 @@ void Form::readBoxAfterError(QLineEdit* box)
 
 QString Form::openingText() const
 {
-    QList<QLabel*> texts = findChildren<QLabel*>();
-    std::stable_sort(texts.begin(), texts.end(), [this](QLabel* a, QLabel* b) {
-        const QPoint pa = a->mapTo(this, QPoint(0, 0));
-        const QPoint pb = b->mapTo(this, QPoint(0, 0));
-        return std::pair(pa.y(), pa.x()) < std::pair(pb.y(), pb.x());
-    });
+    QList<QWidget*> labels;
+    for (QLabel* label : findChildren<QLabel*>())
+        labels.append(label);
     QStringList lines;
-    for (QLabel* text : texts) {
-        if (!text->text().trimmed().isEmpty())
-            lines.append(text->text().trimmed());
+    for (const QWidget* label : inReadingOrder(this, labels)) {
+        const QString text = shownText(label).trimmed();
+        if (!text.isEmpty())
+            lines.append(text);
     }
     if (!m_pictureText.isEmpty())
         lines.append(m_pictureText);

@@ -80,17 +80,24 @@ QString shownText(const QWidget* control)
     return {};
 }
 
-void ShownValues::watch(QWidget* window, const QList<QWidget*>& controls)
+QList<QWidget*> inReadingOrder(const QWidget* window, const QList<QWidget*>& controls)
 {
     QList<std::pair<QPoint, QWidget*>> placed;
     for (QWidget* control : controls)
         placed.append({control->mapTo(window, QPoint(0, 0)), control});
-    // Rows from the top, each from the left.
     std::stable_sort(placed.begin(), placed.end(), [](const auto& a, const auto& b) {
         return std::pair(a.first.y(), a.first.x()) < std::pair(b.first.y(), b.first.x());
     });
-    m_shown.clear();
+    QList<QWidget*> ordered;
     for (const auto& [at, control] : placed)
+        ordered.append(control);
+    return ordered;
+}
+
+void ShownValues::watch(QWidget* window, const QList<QWidget*>& controls)
+{
+    m_shown.clear();
+    for (QWidget* control : inReadingOrder(window, controls))
         m_shown.append({control, shownText(control)});
 }
 

@@ -42,4 +42,7 @@ private:
 // The text a box or label shows.
 QString shownText(const QWidget* control);
 
+// The controls as the window reads: rows from the top, each from the left.
+QList<QWidget*> inReadingOrder(const QWidget* window, const QList<QWidget*>& controls);
+
 } // namespace shell

@@ -92,7 +92,11 @@ Form::Form(Runtime& runtime, const FormSpec& description)
     applyReaderNotes(description);
 }
 
-Form::~Form() = default;
+Form::~Form()
+{
+    if (m_eventDepth > 0)
+        m_runtime.removeBoxListener(this);
+}
 
 QString Form::translated(const char* text) const
 {

@@ -21,7 +21,7 @@ namespace shell {
 
 // One window of a game: built from its description, it owns its controls,
 // and the game's window class adds its state and event procedures.
-class Form : public QWidget {
+class Form : public QWidget, private BoxListener {
     Q_OBJECT
 public:
     Form(Runtime& runtime, const FormSpec& description);
@@ -127,6 +127,7 @@ private:
     void applyReaderNotes(const FormSpec& description);
     void beginEvent();
     void endEvent(bool succeeded, QLineEdit* changedBox);
+    void beforeBox() override;
     void tellChanges();
     void readBoxAfterError(QLineEdit* box);
     QString openingText() const;
@@ -143,7 +144,6 @@ private:
     Announcer* m_announcer = nullptr;  // made on the first phrase
     ShownValues m_shown;
     int m_eventDepth = 0;  // a procedure may raise another window event
-    std::function<void()> m_outerBeforeBox;
     bool m_readOnActivation = false;
 };
 

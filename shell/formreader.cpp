@@ -76,21 +76,22 @@ void Form::beginEvent()
     }
     m_shown.watch(this, shown);
     // Values shown before a box are heard before it.
-    m_outerBeforeBox = m_runtime.replaceBeforeBox([this] { tellChanges(); });
+    m_runtime.addBoxListener(this);
 }
 
 void Form::endEvent(bool succeeded, QLineEdit* changedBox)
 {
     if (--m_eventDepth > 0)
         return;
-    m_runtime.replaceBeforeBox(std::move(m_outerBeforeBox));
-    m_outerBeforeBox = nullptr;
+    m_runtime.removeBoxListener(this);
     if (m_runtime.hasEnded())
         return;
     tellChanges();
     if (!succeeded && changedBox)
         readBoxAfterError(changedBox);
 }
+
+void Form::beforeBox() { tellChanges(); }
 
 void Form::tellChanges()
 {

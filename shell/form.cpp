@@ -70,7 +70,7 @@ void raiseWindowedControls(const QList<std::pair<const ControlSpec*, QWidget*>>&
 
 Form::Form(Runtime& runtime, const FormSpec& description)
     : m_runtime(runtime)
-    , m_context(description.context)
+    , m_context(description.window ? description.window->className() : "")
     , m_reader(*this, runtime)
 {
     // Flags before the controls: setting them later resolves every control's

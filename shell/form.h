@@ -125,7 +125,7 @@ private:
     void setTabOrder(const Built& controls);
 
     Runtime& m_runtime;
-    const char* m_context;  // the description's tr() context
+    const char* m_context;  // the window class's tr() context
     QHash<QString, QWidget*> m_controls;           // those outside any array
     QHash<QString, QMap<int, QWidget*>> m_arrays;  // each array's members by index
     QList<QWidget*> m_tabOrder;

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QRadioButton>
@@ -69,7 +70,8 @@ void raiseWindowedControls(const QList<std::pair<const ControlSpec*, QWidget*>>&
 
 Form::Form(Runtime& runtime, const FormSpec& description)
     : m_runtime(runtime)
-    , m_context(description.context)
+    , m_context(description.window ? description.window->className() : "")
+    , m_reader(*this, runtime)
 {
     // Flags before the controls: setting them later resolves every control's
     // font again and lays out each text box anew. The window itself has no
@@ -89,7 +91,10 @@ Form::Form(Runtime& runtime, const FormSpec& description)
     setTabOrder(controls);
     if (iconImages.valid())
         setWindowIcon(windowIconFrom(iconImages.get(), iconPath));
-    applyReaderNotes(description);
+    QList<QWidget*> widgets;
+    for (const auto& [row, widget] : controls)
+        widgets.append(widget);
+    m_reader.takeControls(description, widgets);
 }
 
 Form::~Form() = default;
@@ -252,7 +257,7 @@ void Form::showWindow()
     if (!m_tabOrder.isEmpty())
         m_tabOrder.first()->setFocus(Qt::OtherFocusReason);
     else
-        m_readOnActivation = true;  // nothing to focus: its text is read instead
+        m_reader.readOnActivation();  // nothing to focus: its text is read instead
 }
 
 void Form::paintEvent(QPaintEvent* event)
@@ -262,6 +267,16 @@ void Form::paintEvent(QPaintEvent* event)
         return;
     QPainter painter(this);
     m_picture.draw(painter, devicePixelRatio());
+}
+
+// A window with nothing to focus has no button to close it either.
+void Form::keyPressEvent(QKeyEvent* event)
+{
+    if (m_tabOrder.isEmpty() && event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 } // namespace shell

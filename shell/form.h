@@ -2,8 +2,8 @@
 
 #include "formspec.h"
 #include "picture.h"
-#include "reader.h"
 #include "runtime.h"
+#include "windowreader.h"
 
 #include <QAbstractButton>
 #include <QHash>
@@ -19,8 +19,10 @@ class QRadioButton;
 
 namespace shell {
 
-// One window of a game: built from its description, it owns its controls,
-// and the game's window class adds its state and event procedures.
+// One window of a game: built from its description, it owns its controls
+// and wires their events to the procedures of the game's window class,
+// which adds its state. What the window tells a screen reader is its
+// reader's job.
 class Form : public QWidget {
     Q_OBJECT
 public:
@@ -44,8 +46,9 @@ public:
     // Shows the window with the focus on the first control in tab order.
     void showWindow();
 
-    // Speaks a phrase to the player's screen reader, if one listens.
-    void announce(const QString& phrase);
+    const WindowReader& reader() const { return m_reader; }  // what it tells a screen reader
+    // A caption of the description in the language the program speaks.
+    QString translated(const char* text) const;
 
 protected:
     Runtime& runtime() const { return m_runtime; }
@@ -104,13 +107,12 @@ protected:
     template <typename Procedure>
     void runEvent(Procedure&& procedure, QLineEdit* changedBox = nullptr)
     {
-        beginEvent();
+        m_reader.beginEvent();
         const bool succeeded = m_runtime.run(std::forward<Procedure>(procedure));
-        endEvent(succeeded, changedBox);
+        m_reader.endEvent(succeeded, changedBox);
     }
 
     void paintEvent(QPaintEvent* event) override;
-    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -121,30 +123,15 @@ private:
     Built makeControls(const FormSpec& description);
     QWidget* makeControl(const ControlSpec& row, QWidget* parent);
     void setTabOrder(const Built& controls);
-    // A caption of the description in the language the program speaks.
-    QString translated(const char* text) const;
-    QWidget* controlOf(const ControlRef& ref) const;
-    void applyReaderNotes(const FormSpec& description);
-    void beginEvent();
-    void endEvent(bool succeeded, QLineEdit* changedBox);
-    void tellChanges();
-    void readBoxAfterError(QLineEdit* box);
-    QString openingText() const;
 
     Runtime& m_runtime;
-    const char* m_context;  // the description's tr() context
+    const char* m_context;  // the window class's tr() context
     QHash<QString, QWidget*> m_controls;           // those outside any array
     QHash<QString, QMap<int, QWidget*>> m_arrays;  // each array's members by index
     QList<QWidget*> m_tabOrder;
     Picture m_picture;
     QPalette m_scheme;  // the theme's, or the classic light scheme when the window sets colours
-
-    QString m_pictureText;
-    Announcer* m_announcer = nullptr;  // made on the first phrase
-    ShownValues m_shown;
-    int m_eventDepth = 0;  // a procedure may raise another window event
-    std::function<void()> m_outerBeforeBox;
-    bool m_readOnActivation = false;
+    WindowReader m_reader;
 };
 
 // A secondary window: one instance, made and loaded on first show, unloaded

@@ -5,6 +5,7 @@
 #include <vector>
 
 class QPainter;
+struct QMetaObject;
 
 // Window descriptions as data: one row per control, in twips and RGB, read
 // like a row of the layout sheet. The forms engine (form.h) builds widgets.
@@ -154,9 +155,12 @@ constexpr ReaderNote describedAs(ControlRef control, const char* description)
 
 struct FormSpec {
     const char* name = "";
-    // The window class's tr() context; captions marked with QT_TRANSLATE_NOOP
-    // in it are translated when the widgets are made.
-    const char* context = "";
+    // The window class (&staticMetaObject), whose tr() context translates
+    // the texts when the widgets are made. A description that is a static
+    // member of its class marks them with QT_TR_NOOP, so lupdate files them
+    // under that context too; its rows call shell::label and the like, which
+    // the window's own label() and the like hide there.
+    const QMetaObject* window = nullptr;
     const char* caption = "";
     int clientWidth = 0;   // twips
     int clientHeight = 0;

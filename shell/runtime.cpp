@@ -16,24 +16,37 @@ Value Runtime::rnd() { return Value::single(m_random.next()); }
 
 int Runtime::msgBox(const QString& prompt, int style, const QString& title)
 {
-    if (m_beforeBox)
-        m_beforeBox();
+    tellBoxListeners();
     return m_dialogs.messageBox(prompt, style, title.isEmpty() ? m_programName : title);
 }
 
 QString Runtime::inputBox(const QString& prompt, const QString& title)
 {
-    if (m_beforeBox)
-        m_beforeBox();
+    tellBoxListeners();
     return m_dialogs.inputBox(prompt, title.isEmpty() ? m_programName : title);
+}
+
+void Runtime::addBoxListener(BoxListener* listener)
+{
+    if (!m_boxListeners.contains(listener))
+        m_boxListeners.append(listener);
+}
+
+void Runtime::removeBoxListener(BoxListener* listener) { m_boxListeners.removeOne(listener); }
+
+// On a copy: a listener may come or go while the others are told.
+void Runtime::tellBoxListeners()
+{
+    const QList<BoxListener*> listeners = m_boxListeners;
+    for (BoxListener* listener : listeners)
+        listener->beforeBox();
 }
 
 void Runtime::end() { throw EndRequest(); }
 
 void Runtime::reportError(const RuntimeError& error)
 {
-    if (m_beforeBox)
-        m_beforeBox();
+    tellBoxListeners();
     m_dialogs.messageBox(errorMessage(error.code()), Style::Critical, m_programName);
 }
 

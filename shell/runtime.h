@@ -5,10 +5,21 @@
 #include "runtimeerror.h"
 #include "value.h"
 
+#include <QList>
 #include <QString>
 #include <functional>
 
 namespace shell {
+
+// Told before each box opens (a message, an input or an error box), so that
+// what a procedure has shown so far is heard before the box.
+class BoxListener {
+public:
+    virtual void beforeBox() = 0;
+
+protected:
+    ~BoxListener() = default;
+};
 
 // What every window of a program shares: its name, its random generator,
 // its boxes, and the rules for errors and for ending the program.
@@ -49,26 +60,25 @@ public:
         return true;
     }
 
-    // Called before each box opens, so that a screen reader tells what the
-    // procedure has shown so far before the box; returns the one it replaces.
-    std::function<void()> replaceBeforeBox(std::function<void()> hook)
-    {
-        std::swap(hook, m_beforeBox);
-        return hook;
-    }
+    // Listeners are told in the order they were added. A window's screen
+    // reader listens while one of its events runs; when that event raises
+    // an event of another window, both are told, the outer one first.
+    void addBoxListener(BoxListener* listener);
+    void removeBoxListener(BoxListener* listener);
 
 private:
     struct EndRequest {};
 
     void reportError(const RuntimeError& error);
     void finish();
+    void tellBoxListeners();
 
     QString m_programName;
     RandomSource& m_random;
     Dialogs& m_dialogs;
     bool m_ended = false;
     std::function<void()> m_endAction;
-    std::function<void()> m_beforeBox;
+    QList<BoxListener*> m_boxListeners;
 };
 
 } // namespace shell

@@ -2,7 +2,8 @@
 // generator, the same clicks, the same typing and the same answers, the
 // English and the Russian windows show the same numbers and the same boxes
 // in the same order, with the same icons and buttons. And nothing Russian
-// is left in English: no caption of a fresh window, no box.
+// is left in English: not in any window of the catalog as it opens, nor in
+// what a screen reader says of it, nor in any box.
 
 #include "catalog.h"
 #include "language.h"
@@ -16,6 +17,7 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <functional>
+#include <memory>
 
 using namespace shell;
 
@@ -39,7 +41,8 @@ bool isRussian(const QString& text)
     return text.contains(cyrillic);
 }
 
-// The captions of a window as it opens, before the player types anything.
+// The captions of a window as it opens, before the player types anything,
+// and what a screen reader reads as it opens.
 QStringList russianCaptions(const Form& window)
 {
     QStringList russian;
@@ -59,6 +62,8 @@ QStringList russianCaptions(const Form& window)
                 russian.append(control->objectName() + QStringLiteral(": ") + said);
         }
     }
+    if (isRussian(window.reader().openingText()))
+        russian.append(QStringLiteral("read as it opens: ") + window.reader().openingText());
     return russian;
 }
 
@@ -135,6 +140,35 @@ class TestLanguages : public QObject {
 
 private slots:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+
+    // A text of a description left out of the translations, or translated in
+    // another window's context, stays Russian.
+    void everyWindowInEnglish_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<Opener>("open");
+        for (const catalog::Game& game : catalog::games()) {
+            for (const catalog::Window& window : game.windows)
+                QTest::newRow(qPrintable(game.title(window))) << game.programName << window.open;
+        }
+    }
+
+    void everyWindowInEnglish()
+    {
+        QFETCH(QString, program);
+        QFETCH(Opener, open);
+        for (const QString& language : {sourceLanguage, QStringLiteral("en")}) {
+            useLanguage(language);
+            StormInput input(20261209);
+            RandomDialogs boxes(input.rng(), [] { return QString(); });
+            RuntimeRandom random;
+            Runtime runtime(program, random, boxes);
+            const std::unique_ptr<Form> window(open(runtime));
+            const QStringList russian = russianCaptions(*window);
+            QVERIFY2(russian.isEmpty() == (language != sourceLanguage), qPrintable(russian.join(QLatin1Char('\n'))));
+        }
+        useLanguage(sourceLanguage);
+    }
 
     void sameGameInEnglish_data()
     {

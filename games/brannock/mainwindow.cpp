@@ -30,34 +30,36 @@ ControlSpec vertical(const char* name, int x, int top, int bottom)
     return line(name, x, top, x, bottom);
 }
 
-const FormSpec description = {
+} // namespace
+
+const FormSpec MainWindow::description = {
     .name = "frm1",
-    .context = "brannock::MainWindow",
-    .caption = QT_TRANSLATE_NOOP("brannock::MainWindow", "Brannock"),
+    .window = &staticMetaObject,
+    .caption = QT_TR_NOOP("Brannock"),
     .clientWidth = 9930,
     .clientHeight = 3915,
     .backColor = rgb(0xFFC080),
     .icon = ":/brannock/brannock.ico",
     .position = Twips{2385, 345},
     .controls = {
-        label("lbl1", QT_TRANSLATE_NOOP("brannock::MainWindow", "Player1"), {480, 360, 1095, 495}, big).member(0).back(yellow).fore(blue).tab(2),
-        label("Lbln", "", {1680, 240, 1815, 735}, sansSerif(12).italic())
+        shell::label("lbl1", QT_TR_NOOP("Player1"), {480, 360, 1095, 495}, big).member(0).back(yellow).fore(blue).tab(2),
+        shell::label("Lbln", "", {1680, 240, 1815, 735}, sansSerif(12).italic())
             .back(rgb(0x00FFFF)).fore(blue).centered().tab(5),
-        textBox("txta", {3600, 360, 1815, 495}, big).back(dieGreen).fore(blue).centered().tab(7),
-        textBox("txtb", {5640, 360, 1815, 495}, big).back(dieGreen).fore(blue).centered().tab(8),
-        textBox("txt1", {7800, 360, 1695, 495}, big).back(moneyViolet).fore(blue).centered().tab(0),
-        button("cmd2", QT_TRANSLATE_NOOP("brannock::MainWindow", "Ознакомление"), {840, 1680, 1575, 615}, sansSerif(8.25).bold())
+        shell::textBox("txta", {3600, 360, 1815, 495}, big).back(dieGreen).fore(blue).centered().tab(7),
+        shell::textBox("txtb", {5640, 360, 1815, 495}, big).back(dieGreen).fore(blue).centered().tab(8),
+        shell::textBox("txt1", {7800, 360, 1695, 495}, big).back(moneyViolet).fore(blue).centered().tab(0),
+        shell::button("cmd2", QT_TR_NOOP("Ознакомление"), {840, 1680, 1575, 615}, sansSerif(8.25).bold())
             .back(systemColor(SystemColor::WindowFrame)).tab(12),
-        button("cmd1", QT_TRANSLATE_NOOP("brannock::MainWindow", "Go"), {2760, 1680, 1695, 615}, big.bold()).back(blue).tab(3),
-        textBox("Text", {4920, 1800, 1695, 375}, big).centered().tab(13),
-        button("CmdR", QT_TRANSLATE_NOOP("brannock::MainWindow", "Регистрация"), {7080, 1680, 1935, 615}, big)
+        shell::button("cmd1", QT_TR_NOOP("Go"), {2760, 1680, 1695, 615}, big.bold()).back(blue).tab(3),
+        shell::textBox("Text", {4920, 1800, 1695, 375}, big).centered().tab(13),
+        shell::button("CmdR", QT_TR_NOOP("Регистрация"), {7080, 1680, 1935, 615}, big)
             .back(systemColor(SystemColor::Highlight)).tab(6),
-        label("lbl1", QT_TRANSLATE_NOOP("brannock::MainWindow", "Player2"), {480, 3000, 1095, 495}, big).member(1).back(yellow).fore(blue).tab(11),
-        label("Label1", QT_TRANSLATE_NOOP("brannock::MainWindow", "         Я        компьютер"), {1920, 2880, 1455, 735}, sansSerif(12).bold())
+        shell::label("lbl1", QT_TR_NOOP("Player2"), {480, 3000, 1095, 495}, big).member(1).back(yellow).fore(blue).tab(11),
+        shell::label("Label1", QT_TR_NOOP("         Я        компьютер"), {1920, 2880, 1455, 735}, sansSerif(12).bold())
             .back(rgb(0x80FFFF)).fore(blue).tab(4),
-        textBox("txtc", {3600, 3000, 1815, 495}, big).back(dieGreen).fore(rgb(0x0000C0)).centered().tab(9),
-        textBox("txtd", {5640, 3000, 1815, 495}, big).back(dieGreen).fore(blue).centered().tab(10),
-        textBox("txt2", {7800, 3000, 1695, 495}, big).back(moneyViolet).fore(blue).centered().tab(1),
+        shell::textBox("txtc", {3600, 3000, 1815, 495}, big).back(dieGreen).fore(rgb(0x0000C0)).centered().tab(9),
+        shell::textBox("txtd", {5640, 3000, 1815, 495}, big).back(dieGreen).fore(blue).centered().tab(10),
+        shell::textBox("txt2", {7800, 3000, 1695, 495}, big).back(moneyViolet).fore(blue).centered().tab(1),
 
         horizontal("Line1", 120).member(3),
         horizontal("Line1", 1080).member(4),
@@ -75,16 +77,18 @@ const FormSpec description = {
         vertical("Line4", bandRight, 2760, 3720),
     },
     .reader = {
-        named("Lbln", QT_TRANSLATE_NOOP("brannock::MainWindow", "Игрок")),
-        labelledBy("txta", {"lbl1", 0}, QT_TRANSLATE_NOOP("brannock::MainWindow", "кость 1")),
-        labelledBy("txtb", {"lbl1", 0}, QT_TRANSLATE_NOOP("brannock::MainWindow", "кость 2")),
-        labelledBy("txt1", {"lbl1", 0}, QT_TRANSLATE_NOOP("brannock::MainWindow", "деньги")),
-        named("Text", QT_TRANSLATE_NOOP("brannock::MainWindow", "Ход")),
-        labelledBy("txtc", "Label1", QT_TRANSLATE_NOOP("brannock::MainWindow", "кость 1")),
-        labelledBy("txtd", "Label1", QT_TRANSLATE_NOOP("brannock::MainWindow", "кость 2")),
-        labelledBy("txt2", "Label1", QT_TRANSLATE_NOOP("brannock::MainWindow", "деньги")),
+        named("Lbln", QT_TR_NOOP("Игрок")),
+        labelledBy("txta", {"lbl1", 0}, QT_TR_NOOP("кость 1")),
+        labelledBy("txtb", {"lbl1", 0}, QT_TR_NOOP("кость 2")),
+        labelledBy("txt1", {"lbl1", 0}, QT_TR_NOOP("деньги")),
+        named("Text", QT_TR_NOOP("Ход")),
+        labelledBy("txtc", "Label1", QT_TR_NOOP("кость 1")),
+        labelledBy("txtd", "Label1", QT_TR_NOOP("кость 2")),
+        labelledBy("txt2", "Label1", QT_TR_NOOP("деньги")),
     },
 };
+
+namespace {
 
 const Value dieFaces = Value::single(5);
 const Value one = Value::single(1);

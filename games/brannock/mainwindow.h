@@ -18,6 +18,8 @@ public:
     void load() override;
 
 private:
+    static const shell::FormSpec description;
+
     void registerPlayer();
     void showIntroduction();
     void throwDice();

@@ -27,38 +27,42 @@ constexpr ControlSpec scoreLabel(int index, const char* caption, int top, int he
         .member(index).in("Frame2").back(window).fore(windowText).tab(14 + index);
 }
 
-const FormSpec description = {
+} // namespace
+
+const FormSpec MainWindow::description = {
     .name = "Form1",
-    .context = "corvane::MainWindow",
-    .caption = QT_TRANSLATE_NOOP("corvane::MainWindow", "Corvane"),
+    .window = &staticMetaObject,
+    .caption = QT_TR_NOOP("Corvane"),
     .clientWidth = 6660,
     .clientHeight = 6105,
     .backColor = {},  // the system colours
     .icon = ":/corvane/corvane.ico",
     .controls = {
-        frame("Сколько", QT_TRANSLATE_NOOP("corvane::MainWindow", "Сколько ставим?"), {240, 120, 2535, 4095}, normal).tab(0),
-        frame("Frame2", QT_TRANSLATE_NOOP("corvane::MainWindow", "Счет"), {3000, 1560, 3495, 2655}, normal).tab(1),
-        frame("Что", QT_TRANSLATE_NOOP("corvane::MainWindow", "Что выпадет?"), {3000, 120, 3375, 1215}, normal).tab(2),
-        label("Label1", QT_TRANSLATE_NOOP("corvane::MainWindow", "Делайте Ваши ставки"), {240, 4440, 3375, 1215}, comic(20.25)).tab(3),
-        button("CmdM", QT_TRANSLATE_NOOP("corvane::MainWindow", "Бросить монету"), {4080, 4440, 2175, 1095}, normal).tab(4),
-        stakeOption(1, QT_TRANSLATE_NOOP("corvane::MainWindow", "1 монету"), 360),
-        stakeOption(2, QT_TRANSLATE_NOOP("corvane::MainWindow", "2 монеты"), 720),
-        stakeOption(3, QT_TRANSLATE_NOOP("corvane::MainWindow", "3 монеты"), 1080),
-        stakeOption(4, QT_TRANSLATE_NOOP("corvane::MainWindow", "4 монеты"), 1440),
-        stakeOption(5, QT_TRANSLATE_NOOP("corvane::MainWindow", "5 монет"), 1800),
-        stakeOption(6, QT_TRANSLATE_NOOP("corvane::MainWindow", "6 монет"), 2160),
-        stakeOption(7, QT_TRANSLATE_NOOP("corvane::MainWindow", "7 монет"), 2520),
-        stakeOption(8, QT_TRANSLATE_NOOP("corvane::MainWindow", "8 монет"), 2880),
-        stakeOption(9, QT_TRANSLATE_NOOP("corvane::MainWindow", "9 монет"), 3240),
-        stakeOption(10, QT_TRANSLATE_NOOP("corvane::MainWindow", "10 монет"), 3600),
-        scoreLabel(1, QT_TRANSLATE_NOOP("corvane::MainWindow", "На данный момент у Вас монет: 15"), 480, 615),
-        scoreLabel(2, QT_TRANSLATE_NOOP("corvane::MainWindow", "Можно выиграть монет: "), 1080, 495),
-        scoreLabel(3, QT_TRANSLATE_NOOP("corvane::MainWindow", "Можно выиграть: 0$"), 1560, 375),
-        scoreLabel(4, QT_TRANSLATE_NOOP("corvane::MainWindow", " Общая сумма: 15000 $"), 1920, 375),
-        option("STRez", QT_TRANSLATE_NOOP("corvane::MainWindow", "Орёл"), {240, 480, 1335, 375}, normal).member(1).in("Что").tab(19),
-        option("STRez", QT_TRANSLATE_NOOP("corvane::MainWindow", "Решка"), {1680, 480, 1455, 375}, normal).member(2).in("Что").tab(20),
+        shell::frame("Сколько", QT_TR_NOOP("Сколько ставим?"), {240, 120, 2535, 4095}, normal).tab(0),
+        shell::frame("Frame2", QT_TR_NOOP("Счет"), {3000, 1560, 3495, 2655}, normal).tab(1),
+        shell::frame("Что", QT_TR_NOOP("Что выпадет?"), {3000, 120, 3375, 1215}, normal).tab(2),
+        shell::label("Label1", QT_TR_NOOP("Делайте Ваши ставки"), {240, 4440, 3375, 1215}, comic(20.25)).tab(3),
+        shell::button("CmdM", QT_TR_NOOP("Бросить монету"), {4080, 4440, 2175, 1095}, normal).tab(4),
+        stakeOption(1, QT_TR_NOOP("1 монету"), 360),
+        stakeOption(2, QT_TR_NOOP("2 монеты"), 720),
+        stakeOption(3, QT_TR_NOOP("3 монеты"), 1080),
+        stakeOption(4, QT_TR_NOOP("4 монеты"), 1440),
+        stakeOption(5, QT_TR_NOOP("5 монет"), 1800),
+        stakeOption(6, QT_TR_NOOP("6 монет"), 2160),
+        stakeOption(7, QT_TR_NOOP("7 монет"), 2520),
+        stakeOption(8, QT_TR_NOOP("8 монет"), 2880),
+        stakeOption(9, QT_TR_NOOP("9 монет"), 3240),
+        stakeOption(10, QT_TR_NOOP("10 монет"), 3600),
+        scoreLabel(1, QT_TR_NOOP("На данный момент у Вас монет: 15"), 480, 615),
+        scoreLabel(2, QT_TR_NOOP("Можно выиграть монет: "), 1080, 495),
+        scoreLabel(3, QT_TR_NOOP("Можно выиграть: 0$"), 1560, 375),
+        scoreLabel(4, QT_TR_NOOP(" Общая сумма: 15000 $"), 1920, 375),
+        shell::option("STRez", QT_TR_NOOP("Орёл"), {240, 480, 1335, 375}, normal).member(1).in("Что").tab(19),
+        shell::option("STRez", QT_TR_NOOP("Решка"), {1680, 480, 1455, 375}, normal).member(2).in("Что").tab(20),
     },
 };
+
+namespace {
 
 const Value heads = Value::integer(1);
 const Value tails = Value::integer(2);

@@ -16,6 +16,8 @@ public:
     void load() override;
 
 private:
+    static const shell::FormSpec description;
+
     void chooseStake(int stakeCoins);
     void callSide(int calledSide);
     void tossCoin();

@@ -24,10 +24,12 @@ ControlSpec peachBox(const char* name, Twips r, double points)
     return textBox(name, r, comic(points).bold()).fore(brown).back(peach);
 }
 
-const FormSpec description = {
+} // namespace
+
+const FormSpec MainWindow::description = {
     .name = "frm1",
-    .context = "marrowby::MainWindow",
-    .caption = QT_TRANSLATE_NOOP("marrowby::MainWindow", "Marrowby"),
+    .window = &staticMetaObject,
+    .caption = QT_TR_NOOP("Marrowby"),
     .clientWidth = 6810,
     .clientHeight = 5460,
     .backColor = {},  // the system's, where the window outgrows its picture
@@ -36,30 +38,32 @@ const FormSpec description = {
     .border = Border::Sizable,
     .position = Twips{4695, 1260},
     .controls = {
-        brownLabel("lbl1", QT_TRANSLATE_NOOP("marrowby::MainWindow", "Кость №1"), {1800, 0, 1575, 375}, 15.75).member(0).tab(8),
-        brownLabel("lbl2", QT_TRANSLATE_NOOP("marrowby::MainWindow", "Кость №2"), {3480, 0, 1575, 375}, 15.75).member(1).tab(9),
+        brownLabel("lbl1", QT_TR_NOOP("Кость №1"), {1800, 0, 1575, 375}, 15.75).member(0).tab(8),
+        brownLabel("lbl2", QT_TR_NOOP("Кость №2"), {3480, 0, 1575, 375}, 15.75).member(1).tab(9),
         peachBox("txt1", {2400, 480, 735, 1095}, 26.25).tab(1),
         peachBox("txt2", {3480, 480, 735, 1095}, 26.25).tab(2),
-        brownLabel("lbl3", QT_TRANSLATE_NOOP("marrowby::MainWindow", "Сумма"), {1200, 1680, 1455, 735}, 18).tab(4),
+        brownLabel("lbl3", QT_TR_NOOP("Сумма"), {1200, 1680, 1455, 735}, 18).tab(4),
         peachBox("txt3", {2400, 1680, 1695, 615}, 21.75).tab(3),
-        button("cmd1", QT_TRANSLATE_NOOP("marrowby::MainWindow", "Игрок № 1"), {840, 2400, 1815, 615}, buttonFont).tab(0),
-        button("cmd2", QT_TRANSLATE_NOOP("marrowby::MainWindow", "Игрок № 2"), {4080, 2400, 1815, 615}, buttonFont).tab(6),
-        brownLabel("lbl4", QT_TRANSLATE_NOOP("marrowby::MainWindow", "Счет"), {360, 3000, 975, 495}, 18).member(0).tab(13),
-        brownLabel("lbl5", QT_TRANSLATE_NOOP("marrowby::MainWindow", "Счет"), {3360, 3000, 975, 495}, 18).member(1).tab(14),
+        shell::button("cmd1", QT_TR_NOOP("Игрок № 1"), {840, 2400, 1815, 615}, buttonFont).tab(0),
+        shell::button("cmd2", QT_TR_NOOP("Игрок № 2"), {4080, 2400, 1815, 615}, buttonFont).tab(6),
+        brownLabel("lbl4", QT_TR_NOOP("Счет"), {360, 3000, 975, 495}, 18).member(0).tab(13),
+        brownLabel("lbl5", QT_TR_NOOP("Счет"), {3360, 3000, 975, 495}, 18).member(1).tab(14),
         peachBox("txt4", {840, 3480, 1935, 495}, 18).tab(5),
         peachBox("txt5", {3840, 3480, 1935, 495}, 18).tab(7),
-        button("cmd3", QT_TRANSLATE_NOOP("marrowby::MainWindow", "Правила игры"), {600, 4200, 1455, 855}, buttonFont).tab(10),
-        button("cmd4", QT_TRANSLATE_NOOP("marrowby::MainWindow", "Новая игра"), {2520, 4200, 1455, 855}, buttonFont).tab(11),
-        button("cmd5", QT_TRANSLATE_NOOP("marrowby::MainWindow", "Выход"), {4440, 4200, 1455, 855}, comic(15.75).bold()).tab(12),
+        shell::button("cmd3", QT_TR_NOOP("Правила игры"), {600, 4200, 1455, 855}, buttonFont).tab(10),
+        shell::button("cmd4", QT_TR_NOOP("Новая игра"), {2520, 4200, 1455, 855}, buttonFont).tab(11),
+        shell::button("cmd5", QT_TR_NOOP("Выход"), {4440, 4200, 1455, 855}, comic(15.75).bold()).tab(12),
     },
     .reader = {
         labelledBy("txt1", {"lbl1", 0}),
         labelledBy("txt2", {"lbl2", 1}),
         labelledBy("txt3", "lbl3"),
-        labelledBy("txt4", {"lbl4", 0}, QT_TRANSLATE_NOOP("marrowby::MainWindow", "игрока № 1")),
-        labelledBy("txt5", {"lbl5", 1}, QT_TRANSLATE_NOOP("marrowby::MainWindow", "игрока № 2")),
+        labelledBy("txt4", {"lbl4", 0}, QT_TR_NOOP("игрока № 1")),
+        labelledBy("txt5", {"lbl5", 1}, QT_TR_NOOP("игрока № 2")),
     },
 };
+
+namespace {
 
 const Value one = Value::integer(1);
 const Value two = Value::integer(2);

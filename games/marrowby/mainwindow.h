@@ -17,6 +17,8 @@ public:
     explicit MainWindow(shell::Runtime& runtime);
 
 private:
+    static const shell::FormSpec description;
+
     void throwForPlayer1();
     void throwForPlayer2();
     void showRules();

@@ -4,12 +4,10 @@ namespace marrowby {
 
 using namespace shell;
 
-namespace {
-
-const FormSpec rulesDescription = {
+const FormSpec RulesWindow::description = {
     .name = "frm3",
-    .context = "marrowby::RulesWindow",
-    .caption = QT_TRANSLATE_NOOP("marrowby::RulesWindow", "Правила игры"),
+    .window = &staticMetaObject,
+    .caption = QT_TR_NOOP("Правила игры"),
     .clientWidth = 7365,
     .clientHeight = 5190,
     .backColor = {},  // the system's, where the window outgrows its picture
@@ -17,7 +15,7 @@ const FormSpec rulesDescription = {
     .icon = "",
     .border = Border::Sizable,
     .position = Twips{345, 6405},
-    .pictureText = QT_TRANSLATE_NOOP("marrowby::RulesWindow",
+    .pictureText = QT_TR_NOOP(
         "Игру начинает любой игрок. Игра осуществляется поочередно. Сделав ход, "
         "получив определенную сумму очков и счет, в игру вступает другой игрок и "
         "действует по аналогичной схеме. Если же в окошке «Кость №1» и «Кость №2» "
@@ -27,10 +25,10 @@ const FormSpec rulesDescription = {
         "запасом очков. Желаю удачи!!!"),
 };
 
-const FormSpec warningDescription = {
+const FormSpec WarningWindow::description = {
     .name = "Frm2",
-    .context = "marrowby::WarningWindow",
-    .caption = QT_TRANSLATE_NOOP("marrowby::WarningWindow", "Предупреждение!"),
+    .window = &staticMetaObject,
+    .caption = QT_TR_NOOP("Предупреждение!"),
     .clientWidth = 7890,
     .clientHeight = 3960,
     .backColor = {},  // the system's, where the window outgrows its picture
@@ -38,10 +36,8 @@ const FormSpec warningDescription = {
     .icon = "",
     .border = Border::Sizable,
     .position = Twips{4110, 2160},
-    .pictureText = QT_TRANSLATE_NOOP("marrowby::WarningWindow", "Внимание! Остался последний 25-й ход!!!!"),
+    .pictureText = QT_TR_NOOP("Внимание! Остался последний 25-й ход!!!!"),
 };
-
-} // namespace
 
 PictureWindow::PictureWindow(Runtime& runtime, const FormSpec& description)
     : Form(runtime, description)
@@ -49,12 +45,12 @@ PictureWindow::PictureWindow(Runtime& runtime, const FormSpec& description)
 }
 
 RulesWindow::RulesWindow(Runtime& runtime)
-    : PictureWindow(runtime, rulesDescription)
+    : PictureWindow(runtime, description)
 {
 }
 
 WarningWindow::WarningWindow(Runtime& runtime)
-    : PictureWindow(runtime, warningDescription)
+    : PictureWindow(runtime, description)
 {
 }
 

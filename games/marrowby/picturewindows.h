@@ -16,6 +16,9 @@ class RulesWindow : public PictureWindow {
     Q_OBJECT
 public:
     explicit RulesWindow(shell::Runtime& runtime);
+
+private:
+    static const shell::FormSpec description;
 };
 
 // The warning before player 2's last move, as a picture.
@@ -23,6 +26,9 @@ class WarningWindow : public PictureWindow {
     Q_OBJECT
 public:
     explicit WarningWindow(shell::Runtime& runtime);
+
+private:
+    static const shell::FormSpec description;
 };
 
 } // namespace marrowby

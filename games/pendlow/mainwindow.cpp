@@ -16,38 +16,42 @@ const FontSpec boxFont = sansSerif(12).bold();
 const Color peach = rgb(0xFFE0C0);
 const Color white = rgb(0xFFFFFF);
 
-const FormSpec description = {
+} // namespace
+
+const FormSpec MainWindow::description = {
     .name = "Form1",
-    .context = "pendlow::MainWindow",
-    .caption = QT_TRANSLATE_NOOP("pendlow::MainWindow", " Компьютерная кость"),
+    .window = &staticMetaObject,
+    .caption = QT_TR_NOOP(" Компьютерная кость"),
     .clientWidth = 7995,
     .clientHeight = 3615,
     .backColor = peach,
     .icon = ":/pendlow/pendlow.ico",
     .border = Border::FixedSingle,
     .controls = {
-        label("Lbl1", QT_TRANSLATE_NOOP("pendlow::MainWindow", "ИГРОК"), {1080, 480, 1455, 375}, boldItalic).back(peach).tab(3),
-        label("Lbl2", QT_TRANSLATE_NOOP("pendlow::MainWindow", "КОМПЬЮТЕР"), {3480, 480, 2175, 375}, boldItalic).back(peach).tab(4),
-        textBox("Txt1", {1320, 960, 855, 495}, boxFont).back(white).tab(1),
-        textBox("Txt2", {4080, 960, 855, 495}, boxFont).back(white).tab(2),
-        label("Lbl3", "", {6240, 960, 1455, 375}, bold).tab(11),
-        button("Cmd1", QT_TRANSLATE_NOOP("pendlow::MainWindow", "Бросок"), {960, 1560, 1575, 615}, bold).back(rgb(0xFF0000)).tab(0),
-        button("cmd2", QT_TRANSLATE_NOOP("pendlow::MainWindow", "Бросок"), {3720, 1560, 1575, 615}, bold).tab(10),
-        label("Lbl4", QT_TRANSLATE_NOOP("pendlow::MainWindow", "Очки"), {1440, 2400, 975, 375}, boldItalic).back(peach).member(0).tab(7),
-        label("Lbl5", QT_TRANSLATE_NOOP("pendlow::MainWindow", "Очки"), {4080, 2400, 975, 375}, boldItalic).back(peach).member(1).tab(8),
-        textBox("Txt3", {1320, 2880, 1095, 495}, boxFont).back(white).tab(5),
-        textBox("Txt4", {3960, 2880, 1095, 495}, boxFont).back(white).tab(6),
-        button("Cmd3", QT_TRANSLATE_NOOP("pendlow::MainWindow", "Выход"), {6120, 2880, 1455, 495}, bold).back(rgb(0xE0E0E0)).tab(9),
+        shell::label("Lbl1", QT_TR_NOOP("ИГРОК"), {1080, 480, 1455, 375}, boldItalic).back(peach).tab(3),
+        shell::label("Lbl2", QT_TR_NOOP("КОМПЬЮТЕР"), {3480, 480, 2175, 375}, boldItalic).back(peach).tab(4),
+        shell::textBox("Txt1", {1320, 960, 855, 495}, boxFont).back(white).tab(1),
+        shell::textBox("Txt2", {4080, 960, 855, 495}, boxFont).back(white).tab(2),
+        shell::label("Lbl3", "", {6240, 960, 1455, 375}, bold).tab(11),
+        shell::button("Cmd1", QT_TR_NOOP("Бросок"), {960, 1560, 1575, 615}, bold).back(rgb(0xFF0000)).tab(0),
+        shell::button("cmd2", QT_TR_NOOP("Бросок"), {3720, 1560, 1575, 615}, bold).tab(10),
+        shell::label("Lbl4", QT_TR_NOOP("Очки"), {1440, 2400, 975, 375}, boldItalic).back(peach).member(0).tab(7),
+        shell::label("Lbl5", QT_TR_NOOP("Очки"), {4080, 2400, 975, 375}, boldItalic).back(peach).member(1).tab(8),
+        shell::textBox("Txt3", {1320, 2880, 1095, 495}, boxFont).back(white).tab(5),
+        shell::textBox("Txt4", {3960, 2880, 1095, 495}, boxFont).back(white).tab(6),
+        shell::button("Cmd3", QT_TR_NOOP("Выход"), {6120, 2880, 1455, 495}, bold).back(rgb(0xE0E0E0)).tab(9),
     },
     .reader = {
         labelledBy("Txt1", "Lbl1"),
         labelledBy("Txt2", "Lbl2"),
-        labelledBy("Txt3", {"Lbl4", 0}, QT_TRANSLATE_NOOP("pendlow::MainWindow", "игрока")),
-        labelledBy("Txt4", {"Lbl5", 1}, QT_TRANSLATE_NOOP("pendlow::MainWindow", "компьютера")),
-        describedAs("Cmd1", QT_TRANSLATE_NOOP("pendlow::MainWindow", "бросок игрока")),
-        describedAs("cmd2", QT_TRANSLATE_NOOP("pendlow::MainWindow", "бросок компьютера")),
+        labelledBy("Txt3", {"Lbl4", 0}, QT_TR_NOOP("игрока")),
+        labelledBy("Txt4", {"Lbl5", 1}, QT_TR_NOOP("компьютера")),
+        describedAs("Cmd1", QT_TR_NOOP("бросок игрока")),
+        describedAs("cmd2", QT_TR_NOOP("бросок компьютера")),
     },
 };
+
+namespace {
 
 const Value throwRange = Value::single(10000);
 const Value throwsPerGame = Value::integer(18);

@@ -13,44 +13,48 @@ namespace {
 
 const Color yellow = rgb(0xFFFF00);
 
-const FormSpec description = {
+} // namespace
+
+const FormSpec MainWindow::description = {
     .name = "Form1",
-    .context = "quillsey::MainWindow",
-    .caption = QT_TRANSLATE_NOOP("quillsey::MainWindow", "Quillsey"),
+    .window = &staticMetaObject,
+    .caption = QT_TR_NOOP("Quillsey"),
     .clientWidth = 6420,
     .clientHeight = 5040,
     .backColor = yellow,
     .picture = ":/quillsey/snail.gif",
     .icon = ":/quillsey/quillsey.ico",
     .controls = {
-        textBox("txt1", {1200, 120, 1095, 615}).tab(0),
-        textBox("txt2", {2520, 120, 1095, 615}).tab(1),
-        textBox("txt3", {3840, 120, 1095, 615}).tab(2),
-        textBox("txt4", {2280, 960, 1575, 495}).tab(3),
-        button("cmd1", QT_TRANSLATE_NOOP("quillsey::MainWindow", "Пуск1"), {1320, 1440, 975, 375}).tab(4),
-        button("cmd2", QT_TRANSLATE_NOOP("quillsey::MainWindow", "Пуск2"), {2520, 1440, 1095, 375}).tab(5),
-        button("cmd3", QT_TRANSLATE_NOOP("quillsey::MainWindow", "Пуск3"), {3840, 1440, 1095, 375}).tab(6),
-        button("cmd4", QT_TRANSLATE_NOOP("quillsey::MainWindow", "Сумма"), {2640, 2880, 1335, 375}).tab(7),
-        textBox("txt5", {1920, 2040, 2535, 735}).tab(8),
+        shell::textBox("txt1", {1200, 120, 1095, 615}).tab(0),
+        shell::textBox("txt2", {2520, 120, 1095, 615}).tab(1),
+        shell::textBox("txt3", {3840, 120, 1095, 615}).tab(2),
+        shell::textBox("txt4", {2280, 960, 1575, 495}).tab(3),
+        shell::button("cmd1", QT_TR_NOOP("Пуск1"), {1320, 1440, 975, 375}).tab(4),
+        shell::button("cmd2", QT_TR_NOOP("Пуск2"), {2520, 1440, 1095, 375}).tab(5),
+        shell::button("cmd3", QT_TR_NOOP("Пуск3"), {3840, 1440, 1095, 375}).tab(6),
+        shell::button("cmd4", QT_TR_NOOP("Сумма"), {2640, 2880, 1335, 375}).tab(7),
+        shell::textBox("txt5", {1920, 2040, 2535, 735}).tab(8),
         // The first letter is the Cyrillic capital Ie; players have always seen it so.
-        button("cmd5", QT_TRANSLATE_NOOP("quillsey::MainWindow", "\u0415xit"), {5280, 4440, 975, 495}).tab(9),
-        button("cmd6", QT_TRANSLATE_NOOP("quillsey::MainWindow", "Счет"), {600, 3600, 1095, 375}).tab(10),
-        textBox("txt6", {2040, 3600, 2295, 615}).tab(11),
-        button("cmd7", QT_TRANSLATE_NOOP("quillsey::MainWindow", "Общий результат"), {2640, 4440, 1335, 495}).tab(12),
-        button("cmd8", QT_TRANSLATE_NOOP("quillsey::MainWindow", "Правила игры"), {5040, 960, 1335, 495}).tab(13),
-        label("Label1", QT_TRANSLATE_NOOP("quillsey::MainWindow", "Ставка"), {2760, 720, 735, 615}).back(yellow).tab(14),
-        label("Label2", QT_TRANSLATE_NOOP("quillsey::MainWindow", "Очки"), {2880, 1800, 615, 375}).back(yellow).tab(15),
-        label("Label3", QT_TRANSLATE_NOOP("quillsey::MainWindow", "Ваши деньги"), {2640, 3360, 1695, 375}).back(yellow).tab(16),
+        shell::button("cmd5", QT_TR_NOOP("\u0415xit"), {5280, 4440, 975, 495}).tab(9),
+        shell::button("cmd6", QT_TR_NOOP("Счет"), {600, 3600, 1095, 375}).tab(10),
+        shell::textBox("txt6", {2040, 3600, 2295, 615}).tab(11),
+        shell::button("cmd7", QT_TR_NOOP("Общий результат"), {2640, 4440, 1335, 495}).tab(12),
+        shell::button("cmd8", QT_TR_NOOP("Правила игры"), {5040, 960, 1335, 495}).tab(13),
+        shell::label("Label1", QT_TR_NOOP("Ставка"), {2760, 720, 735, 615}).back(yellow).tab(14),
+        shell::label("Label2", QT_TR_NOOP("Очки"), {2880, 1800, 615, 375}).back(yellow).tab(15),
+        shell::label("Label3", QT_TR_NOOP("Ваши деньги"), {2640, 3360, 1695, 375}).back(yellow).tab(16),
     },
     .reader = {
-        named("txt1", QT_TRANSLATE_NOOP("quillsey::MainWindow", "Поле 1")),
-        named("txt2", QT_TRANSLATE_NOOP("quillsey::MainWindow", "Поле 2")),
-        named("txt3", QT_TRANSLATE_NOOP("quillsey::MainWindow", "Поле 3")),
+        named("txt1", QT_TR_NOOP("Поле 1")),
+        named("txt2", QT_TR_NOOP("Поле 2")),
+        named("txt3", QT_TR_NOOP("Поле 3")),
         labelledBy("txt4", "Label1"),
         labelledBy("txt5", "Label2"),
         labelledBy("txt6", "Label3"),
     },
 };
+
+namespace {
 
 const Value fieldRange = Value::single(1000);
 const Value roublesPerPoint = Value::integer(3);

@@ -18,6 +18,8 @@ public:
     explicit MainWindow(shell::Runtime& runtime);
 
 private:
+    static const shell::FormSpec description;
+
     void launchField(int field);
     void addUpPoints();
     void convertPointsToMoney();

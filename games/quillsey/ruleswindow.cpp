@@ -6,26 +6,22 @@ namespace quillsey {
 
 using namespace shell;
 
-namespace {
-
-const FormSpec description = {
+const FormSpec RulesWindow::description = {
     .name = "frm2",
-    .context = "quillsey::RulesWindow",
-    .caption = QT_TRANSLATE_NOOP("quillsey::RulesWindow", "Правила игры"),
+    .window = &staticMetaObject,
+    .caption = QT_TR_NOOP("Правила игры"),
     .clientWidth = 7380,
     .clientHeight = 3840,
     .backColor = rgb(0xFFFF00),
     .icon = ":/quillsey/quillsey.ico",
     .controls = {
-        label("L1", "", {120, 240, 7095, 375}).transparent(),
-        label("l2", "", {240, 720, 6975, 255}).transparent(),
-        label("l3", "", {240, 1080, 6855, 255}).transparent(),
-        label("l4", "", {240, 1440, 6855, 255}).transparent(),
-        label("l5", "", {240, 1800, 6975, 375}).transparent(),
+        shell::label("L1", "", {120, 240, 7095, 375}).transparent(),
+        shell::label("l2", "", {240, 720, 6975, 255}).transparent(),
+        shell::label("l3", "", {240, 1080, 6855, 255}).transparent(),
+        shell::label("l4", "", {240, 1440, 6855, 255}).transparent(),
+        shell::label("l5", "", {240, 1800, 6975, 375}).transparent(),
     },
 };
-
-} // namespace
 
 RulesWindow::RulesWindow(Runtime& runtime)
     : Form(runtime, description)

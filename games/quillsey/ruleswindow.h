@@ -12,6 +12,9 @@ public:
     explicit RulesWindow(shell::Runtime& runtime);
 
     void load() override;
+
+private:
+    static const shell::FormSpec description;
 };
 
 } // namespace quillsey

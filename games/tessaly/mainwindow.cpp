@@ -18,51 +18,51 @@ const FontSpec playFont = sansSerif(9.75).bold();
 constexpr char exitButton[] = "\u0441md8";
 const Color buttonFace = systemColor(SystemColor::ButtonFace);
 
-const FormSpec description = {
+} // namespace
+
+const FormSpec MainWindow::description = {
     .name = "frm1",
-    .context = "tessaly::MainWindow",
-    .caption = QT_TRANSLATE_NOOP("tessaly::MainWindow", "Бросание монеты"),
+    .window = &staticMetaObject,
+    .caption = QT_TR_NOOP("Бросание монеты"),
     .clientWidth = 7920,
     .clientHeight = 5265,
     .backColor = buttonFace,
     .picture = drawCoins,
     .icon = ":/tessaly/smile.ico",
     .controls = {
-        button("cmd1", QT_TRANSLATE_NOOP("tessaly::MainWindow", "Правила игры"), {240, 240, 1815, 375}, comic(9.75).bold().italic()).tab(0),
-        label("Label1", QT_TRANSLATE_NOOP("tessaly::MainWindow", "Пожалуйста,сделайте Вашу ставку:"), {960, 840, 3135, 255}, comic(8.25).bold().italic())
+        shell::button("cmd1", QT_TR_NOOP("Правила игры"), {240, 240, 1815, 375}, comic(9.75).bold().italic()).tab(0),
+        shell::label("Label1", QT_TR_NOOP("Пожалуйста,сделайте Вашу ставку:"), {960, 840, 3135, 255}, comic(8.25).bold().italic())
             .back(buttonFace).fore(systemColor(SystemColor::WindowFrame)).tab(4),
-        textBox("txt3", {1800, 1320, 975, 285}).tab(5),
-        label("ibl2", QT_TRANSLATE_NOOP("tessaly::MainWindow", "Пожалуйста,задайте условия"), {1080, 1800, 2775, 255}, comic(9).bold().italic())
+        shell::textBox("txt3", {1800, 1320, 975, 285}).tab(5),
+        shell::label("ibl2", QT_TR_NOOP("Пожалуйста,задайте условия"), {1080, 1800, 2775, 255}, comic(9).bold().italic())
             .back(buttonFace).tab(6),
-        textBox("txt4", {1800, 2280, 975, 285}).tab(7),
-        label("lbl3", QT_TRANSLATE_NOOP("tessaly::MainWindow", "Нажми одну и выиграй"), {1080, 2880, 2295, 255}, comic(9).bold().italic())
+        shell::textBox("txt4", {1800, 2280, 975, 285}).tab(7),
+        shell::label("lbl3", QT_TR_NOOP("Нажми одну и выиграй"), {1080, 2880, 2295, 255}, comic(9).bold().italic())
             .back(buttonFace).member(0).tab(8),
-        button("cmd2", QT_TRANSLATE_NOOP("tessaly::MainWindow", "?!"), {720, 3240, 615, 495}, playFont).tab(1),
-        button("cmd3", QT_TRANSLATE_NOOP("tessaly::MainWindow", "?!"), {1680, 3240, 615, 495}, playFont).tab(2),
-        button("cmd4", QT_TRANSLATE_NOOP("tessaly::MainWindow", "?!"), {2760, 3240, 615, 495}, playFont).tab(9),
-        button("cmd5", QT_TRANSLATE_NOOP("tessaly::MainWindow", "?!"), {720, 3960, 615, 495}, playFont).tab(10),
-        button("cmd6", QT_TRANSLATE_NOOP("tessaly::MainWindow", "?!"), {1680, 3960, 615, 495}, playFont).tab(11),
-        button("cmd7", QT_TRANSLATE_NOOP("tessaly::MainWindow", "?!"), {2760, 3960, 615, 495}, playFont).tab(12),
-        textBox("txt1", {1680, 4800, 615, 285}).tab(3),
-        label("lbl4", QT_TRANSLATE_NOOP("tessaly::MainWindow", "Результат"), {5760, 3480, 975, 255}, comic(9.75).bold().italic()).back(buttonFace).tab(15),
-        textBox("txt2", {5160, 3840, 2175, 375}).tab(13),
-        button(exitButton, QT_TRANSLATE_NOOP("tessaly::MainWindow", "Выход"), {5520, 4800, 1335, 375}, playFont.italic()).tab(14),
+        shell::button("cmd2", QT_TR_NOOP("?!"), {720, 3240, 615, 495}, playFont).tab(1),
+        shell::button("cmd3", QT_TR_NOOP("?!"), {1680, 3240, 615, 495}, playFont).tab(2),
+        shell::button("cmd4", QT_TR_NOOP("?!"), {2760, 3240, 615, 495}, playFont).tab(9),
+        shell::button("cmd5", QT_TR_NOOP("?!"), {720, 3960, 615, 495}, playFont).tab(10),
+        shell::button("cmd6", QT_TR_NOOP("?!"), {1680, 3960, 615, 495}, playFont).tab(11),
+        shell::button("cmd7", QT_TR_NOOP("?!"), {2760, 3960, 615, 495}, playFont).tab(12),
+        shell::textBox("txt1", {1680, 4800, 615, 285}).tab(3),
+        shell::label("lbl4", QT_TR_NOOP("Результат"), {5760, 3480, 975, 255}, comic(9.75).bold().italic()).back(buttonFace).tab(15),
+        shell::textBox("txt2", {5160, 3840, 2175, 375}).tab(13),
+        shell::button(exitButton, QT_TR_NOOP("Выход"), {5520, 4800, 1335, 375}, playFont.italic()).tab(14),
     },
     .reader = {
         labelledBy("txt3", "Label1"),
         labelledBy("txt4", "ibl2"),
-        named("txt1", QT_TRANSLATE_NOOP("tessaly::MainWindow", "Выпало")),
+        named("txt1", QT_TR_NOOP("Выпало")),
         labelledBy("txt2", "lbl4"),
-        describedAs("cmd2", QT_TRANSLATE_NOOP("tessaly::MainWindow", "монета 1")),
-        describedAs("cmd3", QT_TRANSLATE_NOOP("tessaly::MainWindow", "монета 2")),
-        describedAs("cmd4", QT_TRANSLATE_NOOP("tessaly::MainWindow", "монета 3")),
-        describedAs("cmd5", QT_TRANSLATE_NOOP("tessaly::MainWindow", "монета 4")),
-        describedAs("cmd6", QT_TRANSLATE_NOOP("tessaly::MainWindow", "монета 5")),
-        describedAs("cmd7", QT_TRANSLATE_NOOP("tessaly::MainWindow", "монета 6")),
+        describedAs("cmd2", QT_TR_NOOP("монета 1")),
+        describedAs("cmd3", QT_TR_NOOP("монета 2")),
+        describedAs("cmd4", QT_TR_NOOP("монета 3")),
+        describedAs("cmd5", QT_TR_NOOP("монета 4")),
+        describedAs("cmd6", QT_TR_NOOP("монета 5")),
+        describedAs("cmd7", QT_TR_NOOP("монета 6")),
     },
 };
-
-} // namespace
 
 MainWindow::MainWindow(Runtime& runtime)
     : Form(runtime, description)

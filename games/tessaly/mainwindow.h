@@ -16,6 +16,8 @@ public:
     explicit MainWindow(shell::Runtime& runtime);
 
 private:
+    static const shell::FormSpec description;
+
     void showRules();
     void takeBet();
     void playButtonShowing(const QString& side);

@@ -86,6 +86,8 @@ public:
         if (textBox("Bet")->text().contains(QLatin1Char('x')))
             throw RuntimeError(ErrorCode::TypeMismatch);
     }
+    // An event of the test's own, to raise others in.
+    void runAsEvent(const std::function<void()>& procedure) { runEvent(procedure); }
 };
 
 using ToldName = std::pair<QObject*, QString>;
@@ -207,6 +209,22 @@ private slots:
         form.button("Go")->click();
         QCOMPARE(boxes.takeShown().size(), 1);
         QCOMPARE(spoken, QStringList({"ИГРОК очки 12", "ИГРОК очки 20"}));
+    }
+
+    // An event that raises one of its own window and one of another: what
+    // both windows showed before the box is heard before it, once.
+    void nestedEventsTellChangesOnce()
+    {
+        Board outer(runtime);
+        Board inner(runtime);
+        spoken.clear();
+        boxes.answer(Answer::Ok);
+        outer.runAsEvent([&] {
+            outer.textBox("Bet")->setText(QStringLiteral("5"));
+            inner.button("Go")->click();
+        });
+        QCOMPARE(boxes.takeShown().size(), 1);
+        QCOMPARE(spoken, QStringList({"Ставка 5", "ИГРОК 7, Ход № 1, ИГРОК очки 12", "ИГРОК очки 20"}));
     }
 
     void boxIsReadAgainAfterItsError()

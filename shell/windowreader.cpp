@@ -1,39 +1,52 @@
-// What a window tells a screen reader beyond what it shows: names and
-// descriptions from its description, what each event changed, the text of
-// a window that has nothing to focus.
+#include "windowreader.h"
 #include "form.h"
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTimer>
 #include <memory>
 
 namespace shell {
 
-QWidget* Form::controlOf(const ControlRef& ref) const
+WindowReader::WindowReader(Form& window, Runtime& runtime)
+    : m_window(window)
+    , m_runtime(runtime)
 {
-    return control(QString::fromUtf8(ref.name), ref.index);
 }
 
-void Form::applyReaderNotes(const FormSpec& description)
+WindowReader::~WindowReader()
 {
-    m_pictureText = translated(description.pictureText);
+    if (m_eventDepth > 0)
+        m_runtime.removeBoxListener(this);
+}
+
+void WindowReader::takeControls(const FormSpec& description, const QList<QWidget*>& controls)
+{
+    for (QWidget* control : controls) {
+        if (qobject_cast<QLineEdit*>(control) || qobject_cast<QLabel*>(control))
+            m_watched.append(control);
+    }
+    m_pictureText = m_window.translated(description.pictureText);
+    const auto controlOf = [this](const ControlRef& ref) {
+        return m_window.control(QString::fromUtf8(ref.name), ref.index);
+    };
     for (const ReaderNote& note : description.reader) {
         QWidget* target = controlOf(note.control);
-        Q_ASSERT_X(target, "Form::applyReaderNotes", note.control.name);
+        Q_ASSERT_X(target, "WindowReader::takeControls", note.control.name);
         if (!target)
             continue;
-        const QString text = translated(note.text);
+        const QString text = m_window.translated(note.text);
         switch (note.kind) {
         case ReaderNote::Kind::LabelledBy: {
             auto* caption = qobject_cast<QLabel*>(controlOf(note.label));
-            Q_ASSERT_X(caption, "Form::applyReaderNotes", note.label.name);
+            Q_ASSERT_X(caption, "WindowReader::takeControls", note.label.name);
             if (!caption)
                 break;
             // A name, not a buddy: screen readers read a buddy's caption
-            // in place of the name, and lose the detail.
+            // in place of the name, and lose the detail. ("shell::Form":
+            // the context its translations have always had.)
             QString name = caption->text().simplified();
             if (!text.isEmpty())
                 //: a caption and the word that tells apart boxes sharing it, as in "Очки игрока"
@@ -52,39 +65,27 @@ void Form::applyReaderNotes(const FormSpec& description)
     }
 }
 
-void Form::announce(const QString& phrase)
+void WindowReader::announce(const QString& phrase)
 {
     if (!m_announcer)
-        m_announcer = new Announcer(this);
+        m_announcer = new Announcer(&m_window);
     m_announcer->announce(phrase);
 }
 
-void Form::beginEvent()
+void WindowReader::beginEvent()
 {
     if (m_eventDepth++ > 0)
         return;
-    QList<QWidget*> shown;
-    const auto watch = [&shown](QWidget* control) {
-        if (qobject_cast<QLineEdit*>(control) || qobject_cast<QLabel*>(control))
-            shown.append(control);
-    };
-    for (QWidget* control : std::as_const(m_controls))
-        watch(control);
-    for (const auto& members : std::as_const(m_arrays)) {
-        for (QWidget* control : members)
-            watch(control);
-    }
-    m_shown.watch(this, shown);
+    m_shown.watch(&m_window, m_watched);
     // Values shown before a box are heard before it.
-    m_outerBeforeBox = m_runtime.replaceBeforeBox([this] { tellChanges(); });
+    m_runtime.addBoxListener(this);
 }
 
-void Form::endEvent(bool succeeded, QLineEdit* changedBox)
+void WindowReader::endEvent(bool succeeded, QLineEdit* changedBox)
 {
     if (--m_eventDepth > 0)
         return;
-    m_runtime.replaceBeforeBox(std::move(m_outerBeforeBox));
-    m_outerBeforeBox = nullptr;
+    m_runtime.removeBoxListener(this);
     if (m_runtime.hasEnded())
         return;
     tellChanges();
@@ -92,14 +93,16 @@ void Form::endEvent(bool succeeded, QLineEdit* changedBox)
         readBoxAfterError(changedBox);
 }
 
-void Form::tellChanges()
+void WindowReader::beforeBox() { tellChanges(); }
+
+void WindowReader::tellChanges()
 {
     announce(m_shown.takeChanges());
 }
 
 // The error box gives the focus back to the box only once the window is
 // active again; the box is read after that, or the focus would drown it.
-void Form::readBoxAfterError(QLineEdit* box)
+void WindowReader::readBoxAfterError(QLineEdit* box)
 {
     box->setFocus(Qt::OtherFocusReason);
     QPointer<QLineEdit> guarded(box);
@@ -120,13 +123,18 @@ void Form::readBoxAfterError(QLineEdit* box)
     });
 }
 
-QString Form::openingText() const
+void WindowReader::readOnActivation()
+{
+    m_window.installEventFilter(this);
+}
+
+QString WindowReader::openingText() const
 {
     QList<QWidget*> labels;
-    for (QLabel* label : findChildren<QLabel*>())
+    for (QLabel* label : m_window.findChildren<QLabel*>())
         labels.append(label);
     QStringList lines;
-    for (const QWidget* label : inReadingOrder(this, labels)) {
+    for (const QWidget* label : inReadingOrder(&m_window, labels)) {
         const QString text = shownText(label).trimmed();
         if (!text.isEmpty())
             lines.append(text);
@@ -136,24 +144,14 @@ QString Form::openingText() const
     return lines.join(QLatin1Char(' '));
 }
 
-bool Form::event(QEvent* event)
+bool WindowReader::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::WindowActivate && m_readOnActivation) {
-        m_readOnActivation = false;
+    if (event->type() == QEvent::WindowActivate) {
+        m_window.removeEventFilter(this);
         // After the screen reader has heard of the window itself.
         QTimer::singleShot(0, this, [this] { announce(openingText()); });
     }
-    return QWidget::event(event);
-}
-
-// A window with nothing to focus has no button to close it either.
-void Form::keyPressEvent(QKeyEvent* event)
-{
-    if (m_tabOrder.isEmpty() && event->key() == Qt::Key_Escape) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    return QObject::eventFilter(watched, event);
 }
 
 } // namespace shell

@@ -1,4 +1,5 @@
 #include "marrowby/mainwindow.h"
+#include "boxes.h"
 #include "storm.h"
 
 #include <QApplication>
@@ -8,27 +9,15 @@
 #include <numeric>
 
 using namespace shell;
+using namespace marrowby::tests;
 using marrowby::WarningWindow;
 using marrowby::MainWindow;
 using marrowby::RulesWindow;
 
 namespace {
 
-const QString program = QStringLiteral("Marrowby");
 constexpr int boxCount = 5;  // txt1 to txt5
-const QString gameOver = QStringLiteral("Конец игры");
 constexpr int lastMove = 25;
-
-template <typename Window>
-int visibleWindows()
-{
-    int count = 0;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (qobject_cast<Window*>(widget) && widget->isVisible())
-            ++count;
-    }
-    return count;
-}
 
 enum class Action { Move1, Move2, Type, Rules, CloseOther, NewGame, Exit, CloseMain };
 const Weight<Action> actions[] = {
@@ -50,8 +39,10 @@ public:
     MarrowbyStorm() : Storm(program, 11) {}
 
     // Each face about a fifth of all dice thrown.
-    void checkDiceAreFair() const
+    void finish() override
     {
+        if (QTest::currentTestFailed())
+            return;
         const long long thrown = std::accumulate(m_faces.begin(), m_faces.end(), 0LL);
         QVERIFY2(thrown >= 1000, qPrintable(QString::number(thrown)));
         for (long long seen : m_faces)
@@ -106,8 +97,8 @@ protected:
 
     void check(MainWindow& window, const QList<ShownBox>& boxes) override
     {
-        QVERIFY(visibleWindows<RulesWindow>() <= 1);
-        QVERIFY(visibleWindows<WarningWindow>() <= 1);
+        QVERIFY(openWindows<RulesWindow>().size() <= 1);
+        QVERIFY(openWindows<WarningWindow>().size() <= 1);
         switch (m_event) {
         case Event::Move1:
             move(1, boxes);
@@ -117,7 +108,7 @@ protected:
             break;
         case Event::Rules:
             QCOMPARE(boxes, QList<ShownBox>());
-            QCOMPARE(visibleWindows<RulesWindow>(), 1);
+            QCOMPARE(openWindows<RulesWindow>().size(), 1);
             break;
         case Event::NewGame:
             QCOMPARE(boxes, QList<ShownBox>());
@@ -125,8 +116,7 @@ protected:
             break;
         case Event::Exit:
             // Answered No, or the window would have gone.
-            QCOMPARE(boxes, (QList<ShownBox>{{QStringLiteral("Вы действительно хотите закончить игру?"),
-                                               Style::Question | Style::YesNo, QStringLiteral("Выход из игры")}}));
+            QCOMPARE(boxes, QList<ShownBox>{exitQuestion});
             break;
         case Event::Typed:
         case Event::Quiet:
@@ -162,8 +152,7 @@ private:
     void move(int player, const QList<ShownBox>& boxes)
     {
         if (m_turn == player) {
-            const QString other = QString::number(3 - player);
-            QCOMPARE(boxes, (QList<ShownBox>{{QStringLiteral("Сейчас ход Игрока № ") + other, Style::Ok, program}}));
+            QCOMPARE(boxes, QList<ShownBox>{turnReminder(3 - player)});
             return;
         }
         const int die1 = face(m_written[0]);
@@ -178,7 +167,7 @@ private:
         QCOMPARE(m_written[2 + player], QString::number(score));
         m_turn = player;
         if (player == 2 && ++m_moves2 == lastMove) {
-            QCOMPARE(boxes, QList<ShownBox>{judgement()});
+            QCOMPARE(boxes, QList<ShownBox>{judgement(result())});
             newGame();
             return;
         }
@@ -186,16 +175,15 @@ private:
         for (int box : {0, 1, 2, 2 + player})
             m_texts[box] = m_written[box];
         if (player == 2 && m_moves2 == lastMove - 1)
-            QCOMPARE(visibleWindows<WarningWindow>(), 1);
+            QCOMPARE(openWindows<WarningWindow>().size(), 1);
     }
 
-    ShownBox judgement() const
+    QString result() const
     {
         const long long margin = m_score[1] - m_score[0];
-        const QString text = margin == 0 ? QStringLiteral("НИЧЬЯ!!!!!")
+        return margin == 0 ? QStringLiteral("НИЧЬЯ!!!!!")
             : (margin < 0 ? QStringLiteral("Первый") : QStringLiteral("Второй"))
                 + QStringLiteral(" игрок выиграл со счётом  %1 !").arg(std::llabs(margin));
-        return {text, Style::Exclamation, gameOver};
     }
 
     void newGame()
@@ -217,18 +205,4 @@ private:
 
 } // namespace
 
-class TestStormMarrowby : public QObject {
-    Q_OBJECT
-
-private slots:
-    void storm()
-    {
-        MarrowbyStorm storm;
-        storm.run(stormEvents());
-        if (!QTest::currentTestFailed())
-            storm.checkDiceAreFair();
-    }
-};
-
-QTEST_MAIN(TestStormMarrowby)
-#include "tst_storm_marrowby.moc"
+int main(int argc, char** argv) { return stormMain<MarrowbyStorm>(argc, argv); }

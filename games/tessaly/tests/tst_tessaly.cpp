@@ -1,5 +1,6 @@
 #include "tessaly/coins.h"
 #include "tessaly/mainwindow.h"
+#include "boxes.h"
 #include "gameharness.h"
 
 #include <QIcon>
@@ -8,27 +9,13 @@
 #include <QTest>
 
 using namespace shell;
+using namespace tessaly::tests;
 using tessaly::MainWindow;
 
 namespace {
 
-const QString heads = QStringLiteral("орел");
-const QString tails = QStringLiteral("решка");
-const QString exitTitle = QStringLiteral("Конец игры");
-constexpr int yesNoQuestion = Style::YesNo | Style::Question;
-
-QString accountLine(const QString& number) { return QStringLiteral("Ваш счет: ") + number; }
-
-ShownBox exitBox(const QString& number)
-{
-    return {QStringLiteral("Сумма вашего выигрыша составляет") + number + QStringLiteral(" рублей.Выйти из игры?"),
-            yesNoQuestion, exitTitle};
-}
-
-ShownBox errorBox(ErrorCode code) { return {errorMessage(code), Style::Critical, QStringLiteral("Tessaly")}; }
-
 struct Tessaly : GameHarness<MainWindow> {
-    Tessaly() : GameHarness(QStringLiteral("Tessaly")) {}
+    Tessaly() : GameHarness(program) {}
 
     QLineEdit* box(const char* name) const { return window->textBox(QString::fromUtf8(name)); }
 
@@ -144,12 +131,8 @@ private slots:
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("side");
-        QTest::addRow("cmd2") << "cmd2" << heads;
-        QTest::addRow("cmd3") << "cmd3" << tails;
-        QTest::addRow("cmd4") << "cmd4" << tails;
-        QTest::addRow("cmd5") << "cmd5" << heads;
-        QTest::addRow("cmd6") << "cmd6" << heads;
-        QTest::addRow("cmd7") << "cmd7" << heads;
+        for (const PlayButton& play : playButtons)
+            QTest::addRow("%s", play.name) << QString::fromLatin1(play.name) << play.side;
     }
 
     void buttonsShowTheirSide()
@@ -349,10 +332,7 @@ private slots:
         const QList<ShownBox> shown = game.boxes.takeShown();
         QCOMPARE(shown.size(), 1);
         if (button == "cmd1") {
-            QCOMPARE(shown.first().title, QStringLiteral("условия игры"));
-            QCOMPARE(shown.first().style, yesNoQuestion);
-            QVERIFY(shown.first().prompt.startsWith(QStringLiteral("Вам предлагается сделать ставку(ставка")));
-            QVERIFY(shown.first().prompt.endsWith(QStringLiteral("заработанную Вами сумму. Желаем Вам удачи!")));
+            checkRulesBox(shown.first());
         } else {
             QCOMPARE(shown.first(), exitBox(" 6"));
         }

@@ -4,6 +4,7 @@
 
 #include "catalog.h"
 #include "colours.h"
+#include "columns.h"
 #include "scripteddialogs.h"
 #include "scriptedrandom.h"
 
@@ -70,8 +71,7 @@ private slots:
 
     void captionsStandOut_data()
     {
-        QTest::addColumn<Opener>("open");
-        QTest::addColumn<QPalette>("desktop");
+        columns<Opener, QPalette>("open", "desktop");
         // Near-white text on dark grey, as dark desktop themes give every program.
         const QPalette dark(QColor(0x35, 0x35, 0x35));
         const QPalette light(QColor(0xEF, 0xEF, 0xEF));

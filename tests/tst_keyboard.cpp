@@ -2,6 +2,7 @@
 // go through the controls in their tab order, entering an option group once.
 
 #include "catalog.h"
+#include "columns.h"
 #include "keys.h"
 #include "scripteddialogs.h"
 #include "scriptedrandom.h"
@@ -45,8 +46,7 @@ private slots:
 
     void tabVisitsTheControlsInTabOrder_data()
     {
-        QTest::addColumn<QString>("program");
-        QTest::addColumn<Opener>("open");
+        columns<QString, Opener>("program", "open");
         for (const catalog::Game& game : catalog::games())
             QTest::addRow("%s", qPrintable(game.programName)) << game.programName << game.windows.first().open;
     }

@@ -1,5 +1,6 @@
 #include "brannock/mainwindow.h"
 #include "boxes.h"
+#include "columns.h"
 #include "gameharness.h"
 
 #include <QTest>
@@ -104,10 +105,7 @@ private slots:
     // the throw number are written.
     void anAccountPassingAMillionEndsTheGame_data()
     {
-        QTest::addColumn<int>("playerDie");
-        QTest::addColumn<int>("computerDie");
-        QTest::addColumn<ShownBox>("box");
-        QTest::addColumn<QStringList>("behindBox");
+        columns<int, int, ShownBox, QStringList>("playerDie", "computerDie", "box", "behindBox");
         QTest::addRow("player") << 5 << 1 << playerWins
                                 << QStringList{"Ход №  33", "1020000", "198000", "5", "5", "1", "1"};
         QTest::addRow("computer") << 1 << 5 << computerWins
@@ -142,8 +140,7 @@ private slots:
     // Later games start numbering at 0 and so last one throw longer.
     void gameOverWhenTheThrowsRunOut_data()
     {
-        QTest::addColumn<bool>("laterGame");
-        QTest::addColumn<int>("throws");
+        columns<bool, int>("laterGame", "throws");
         QTest::addRow("first game") << false << 50;
         QTest::addRow("later game") << true << 51;
     }

@@ -1,5 +1,6 @@
 #include "corvane/mainwindow.h"
 #include "boxes.h"
+#include "columns.h"
 #include "gameharness.h"
 #include "keys.h"
 #include "language.h"
@@ -81,8 +82,7 @@ private slots:
 
     void tossNeedsStakeAndSide_data()
     {
-        QTest::addColumn<int>("stake");
-        QTest::addColumn<int>("side");
+        columns<int, int>("stake", "side");
         QTest::addRow("nothing chosen") << 0 << 0;
         QTest::addRow("only a stake") << 4 << 0;
         QTest::addRow("only a side") << 0 << tails;
@@ -108,8 +108,7 @@ private slots:
 
     void stakeShowsCoinsAndMoney_data()
     {
-        QTest::addColumn<int>("stake");
-        QTest::addColumn<QString>("money");
+        columns<int, QString>("stake", "money");
         QTest::addRow("one coin") << 1 << QStringLiteral("Можно выиграть:  1000");
         QTest::addRow("three coins") << 3 << QStringLiteral("Можно выиграть:  3000");
         QTest::addRow("ten coins") << 10 << QStringLiteral("Можно выиграть:  10000");
@@ -127,10 +126,7 @@ private slots:
 
     void tossOutcome_data()
     {
-        QTest::addColumn<int>("side");
-        QTest::addColumn<int>("draw");
-        QTest::addColumn<QString>("result");
-        QTest::addColumn<int>("coins");
+        columns<int, int, QString, int>("side", "draw", "result", "coins");
         QTest::addRow("heads called, 0") << heads << 0 << headsUp << 18;
         QTest::addRow("heads called, 4") << heads << 4 << headsUp << 18;
         QTest::addRow("heads called, edge") << heads << 5 << onEdge << 18;
@@ -161,9 +157,7 @@ private slots:
 
     void gameLost_data()
     {
-        QTest::addColumn<int>("smallStake");
-        QTest::addColumn<int>("smallLosses");
-        QTest::addColumn<int>("lastStake");
+        columns<int, int, int>("smallStake", "smallLosses", "lastStake");
         QTest::addRow("exactly nothing left") << 5 << 2 << 5;
         QTest::addRow("10 staked with 3 left") << 4 << 3 << 10;
     }
@@ -194,8 +188,7 @@ private slots:
 
     void gameWonAtHundredCoins_data()
     {
-        QTest::addColumn<int>("lastStake");
-        QTest::addColumn<bool>("wins");
+        columns<int, bool>("lastStake", "wins");
         QTest::addRow("99 coins") << 4 << false;
         QTest::addRow("exactly 100") << 5 << true;
         QTest::addRow("past 100") << 10 << true;
@@ -286,8 +279,7 @@ private slots:
     void corvanePlayedByKeysOnly_data()
     {
         // The texts the player sees on the way, in order; the keys are the same.
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QStringList>("texts");
+        columns<QString, QStringList>("language", "texts");
         QTest::addRow("Russian") << "ru"
                                  << QStringList{"Сделайте ставку!", "Можно выиграть монет:  9", "Можно выиграть:  10000",
                                                 "На данный момент у Вас монет:  5", "Вы проиграли :( ! Сыграем еще?",

@@ -1,5 +1,6 @@
 #include "marrowby/mainwindow.h"
 #include "boxes.h"
+#include "columns.h"
 #include "gameharness.h"
 
 #include <QApplication>
@@ -83,8 +84,7 @@ private slots:
 
     void picturesAreBundled_data()
     {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QSize>("size");
+        columns<QString, QSize>("path", "size");
         QTest::addRow("dice") << ":/marrowby/dice.bmp" << QSize(605, 381);
         QTest::addRow("rules") << ":/marrowby/rules.jpg" << QSize(497, 361);
         QTest::addRow("warning") << ":/marrowby/warning.jpg" << QSize(534, 269);
@@ -99,10 +99,7 @@ private slots:
 
     void eitherPlayerOpens_data()
     {
-        QTest::addColumn<int>("player");
-        QTest::addColumn<int>("die1");
-        QTest::addColumn<int>("die2");
-        QTest::addColumn<QString>("prize");
+        columns<int, int, int, QString>("player", "die1", "die2", "prize");
         QTest::addRow("player 1, lowest") << 1 << 1 << 1 << "23997";
         QTest::addRow("player 2, highest") << 2 << 5 << 5 << "39989";
         QTest::addRow("player 1, mixed") << 1 << 4 << 2 << "31993";
@@ -148,11 +145,7 @@ private slots:
 
     void wholeGame_data()
     {
-        QTest::addColumn<int>("opener");
-        QTest::addColumn<int>("die1");
-        QTest::addColumn<int>("die2");
-        QTest::addColumn<QList<int>>("player2Dice");
-        QTest::addColumn<QString>("result");
+        columns<int, int, int, QList<int>, QString>("opener", "die1", "die2", "player2Dice", "result");
         QTest::addRow("player 1 opens and wins")
             << 1 << 5 << 5 << QList<int>{1, 1} << QStringLiteral("Первый игрок выиграл со счётом  399800 !");
         QTest::addRow("player 1 opens, player 2 wins")

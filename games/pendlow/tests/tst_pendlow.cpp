@@ -1,5 +1,6 @@
 #include "pendlow/mainwindow.h"
 #include "boxes.h"
+#include "columns.h"
 #include "gameharness.h"
 
 #include <QTest>
@@ -54,8 +55,7 @@ private slots:
 
     void throwEdges_data()
     {
-        QTest::addColumn<int>("player");
-        QTest::addColumn<int>("computer");
+        columns<int, int>("player", "computer");
         QTest::addRow("zero") << 0 << 0;
         QTest::addRow("largest") << 9999 << 9999;
         QTest::addRow("mixed") << 1 << 9998;
@@ -77,9 +77,7 @@ private slots:
 
     void gameEndsAtThrow18_data()
     {
-        QTest::addColumn<int>("player");
-        QTest::addColumn<int>("computer");
-        QTest::addColumn<QString>("result");
+        columns<int, int, QString>("player", "computer", "result");
         QTest::addRow("player wins") << 5000 << 4000 << QStringLiteral("Ваш выигрыш  18000");
         QTest::addRow("computer wins") << 1 << 9999 << QStringLiteral("Выигрыш компьютера  179964");
     }

@@ -1,6 +1,7 @@
 #include "quillsey/mainwindow.h"
 #include "quillsey/ruleswindow.h"
 #include "boxes.h"
+#include "columns.h"
 #include "gameharness.h"
 
 #include <QTest>
@@ -58,10 +59,7 @@ private slots:
 
     void launchShowsTheThirdOfThreeDraws_data()
     {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<int>("box");
-        QTest::addColumn<int>("third");
-        QTest::addColumn<QString>("shown");
+        columns<QString, int, int, QString>("button", "box", "third", "shown");
         QTest::addRow("Пуск1") << "cmd1" << 0 << 512 << "  512   ";
         QTest::addRow("Пуск2, one digit") << "cmd2" << 1 << 7 << "  7   ";
         QTest::addRow("Пуск3, zero") << "cmd3" << 2 << 0 << "  0   ";
@@ -90,11 +88,7 @@ private slots:
 
     void pointsMoneyAndMillion_data()
     {
-        QTest::addColumn<QStringList>("fields");
-        QTest::addColumn<QString>("stake");
-        QTest::addColumn<QString>("points");
-        QTest::addColumn<QString>("money");
-        QTest::addColumn<QString>("verdict");
+        columns<QStringList, QString, QString, QString, QString>("fields", "stake", "points", "money", "verdict");
         const QStringList nines = {"  999   ", "  999   ", "  999   "};
         QTest::addRow("500 600 700 at 250") << QStringList{"  500   ", "  600   ", "  700   "} << "250"
                                             << "450000" << "1350000" << millionaire;
@@ -129,8 +123,7 @@ private slots:
 
     void millionItselfIsNoMillion_data()
     {
-        QTest::addColumn<QString>("money");
-        QTest::addColumn<QString>("verdict");
+        columns<QString, QString>("money", "verdict");
         QTest::addRow("1000000") << "1000000" << consolation;
         QTest::addRow("1000001") << "1000001" << millionaire;
         QTest::addRow("a kopeck over, in blanks") << " 1000000.01 " << millionaire;
@@ -170,9 +163,7 @@ private slots:
 
     void faultsShowTheErrorAndLoseNothing_data()
     {
-        QTest::addColumn<QStringList>("texts");
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<ErrorCode>("error");
+        columns<QStringList, QString, ErrorCode>("texts", "button", "error");
         const ErrorCode mismatch = ErrorCode::TypeMismatch;
         const ErrorCode overflow = ErrorCode::Overflow;
         const QStringList f = {"  500   ", "  600   ", "  700   "};

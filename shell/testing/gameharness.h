@@ -25,7 +25,10 @@ public:
     {
         QApplication::setQuitOnLastWindowClosed(false);
         window = openStartupForm<Window>(runtime);
-        boxes.onOpen = [this] { behind.append(texts()); };
+        boxes.onOpen = [this] {
+            if (window)
+                behind.append(texts());
+        };
     }
 
     ~GameHarness() { delete window.data(); }

@@ -19,7 +19,8 @@ namespace {
 constexpr int boxCount = 5;  // txt1 to txt5
 constexpr int lastMove = 25;
 
-enum class Action { Move1, Move2, Type, Rules, CloseOther, NewGame, Exit, CloseMain };
+// The buttons cmd1 to cmd5 first, in their order.
+enum class Action { Move1 = 1, Move2, Rules, NewGame, Exit, Type, CloseOther, CloseMain };
 const Weight<Action> actions[] = {
     {Action::Move1, 350}, {Action::Move2, 350}, {Action::Type, 150}, {Action::Rules, 70},
     {Action::CloseOther, 75}, {Action::NewGame, 2}, {Action::Exit, 2}, {Action::CloseMain, 1},
@@ -50,47 +51,26 @@ public:
     }
 
 protected:
-    enum class Event { Move1, Move2, Rules, NewGame, Exit, Typed, Quiet };
-
     void act(MainWindow& window) override
     {
         m_written = texts(window);
-        switch (input.pick(actions)) {
-        case Action::Move1:
-            input.press(window.button("cmd1"));
-            m_event = Event::Move1;
-            break;
-        case Action::Move2:
-            input.press(window.button("cmd2"));
-            m_event = Event::Move2;
-            break;
+        m_action = input.pick(actions);
+        switch (m_action) {
         case Action::Type: {
             const int box = input.pick(boxCount);
             QLineEdit* target = textBoxes(window)[box];
             input.typeInto(target, input.anyText(gameWords()));
             m_texts[box] = target->text();
-            m_event = Event::Typed;
             break;
         }
-        case Action::Rules:
-            input.press(window.button("cmd3"));
-            m_event = Event::Rules;
-            break;
         case Action::CloseOther:
             closeSomeOtherWindow();
-            m_event = Event::Quiet;
-            break;
-        case Action::NewGame:
-            input.press(window.button("cmd4"));
-            m_event = Event::NewGame;
-            break;
-        case Action::Exit:
-            input.press(window.button("cmd5"));
-            m_event = Event::Exit;
             break;
         case Action::CloseMain:
             window.close();
-            m_event = Event::Quiet;
+            break;
+        default:
+            input.press(window.button(QStringLiteral("cmd%1").arg(int(m_action))));
             break;
         }
     }
@@ -99,27 +79,28 @@ protected:
     {
         QVERIFY(openWindows<RulesWindow>().size() <= 1);
         QVERIFY(openWindows<WarningWindow>().size() <= 1);
-        switch (m_event) {
-        case Event::Move1:
+        switch (m_action) {
+        case Action::Move1:
             move(1, boxes);
             break;
-        case Event::Move2:
+        case Action::Move2:
             move(2, boxes);
             break;
-        case Event::Rules:
+        case Action::Rules:
             QCOMPARE(boxes, QList<ShownBox>());
             QCOMPARE(openWindows<RulesWindow>().size(), 1);
             break;
-        case Event::NewGame:
+        case Action::NewGame:
             QCOMPARE(boxes, QList<ShownBox>());
             newGame();
             break;
-        case Event::Exit:
+        case Action::Exit:
             // Answered No, or the window would have gone.
             QCOMPARE(boxes, QList<ShownBox>{exitQuestion});
             break;
-        case Event::Typed:
-        case Event::Quiet:
+        case Action::Type:
+        case Action::CloseOther:
+        case Action::CloseMain:
             QCOMPARE(boxes, QList<ShownBox>());
             break;
         }
@@ -193,7 +174,7 @@ private:
         m_moves2 = 0;
     }
 
-    Event m_event = Event::Quiet;
+    Action m_action = Action::CloseOther;
     int m_turn = 0;  // who moved last: 0 none yet
     int m_moves2 = 0;
     std::array<long long, 2> m_score{};

@@ -3,8 +3,8 @@
 // ratio of at least 4.5, or 3 for large text.
 
 #include "catalog.h"
-#include "corvane/mainwindow.h"
 #include "colours.h"
+#include "columns.h"
 #include "scripteddialogs.h"
 #include "scriptedrandom.h"
 
@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 #include <functional>
 #include <memory>
@@ -28,7 +27,7 @@ Opener opener(const catalog::Window& window)
 {
     return [make = window.make](Runtime& runtime) {
         std::unique_ptr<Form> form(make(runtime));
-        form->load();  // Quillsey's rules get their texts here
+        form->load();  // a window may get its texts as it loads
         return form;
     };
 }
@@ -72,8 +71,7 @@ private slots:
 
     void captionsStandOut_data()
     {
-        QTest::addColumn<Opener>("open");
-        QTest::addColumn<QPalette>("desktop");
+        columns<Opener, QPalette>("open", "desktop");
         // Near-white text on dark grey, as dark desktop themes give every program.
         const QPalette dark(QColor(0x35, 0x35, 0x35));
         const QPalette light(QColor(0xEF, 0xEF, 0xEF));
@@ -106,29 +104,6 @@ private slots:
                      qPrintable(QStringLiteral("%1: %2 on %3 is %4 : 1")
                                     .arg(control->objectName(), text.name(), background.name())
                                     .arg(ratio, 0, 'f', 2)));
-        }
-    }
-
-    // Some desktop themes draw buttons lighter than windows; in a window that
-    // follows the theme, the controls without a colour of their own show the
-    // buttons' face all the same.
-    void uncolouredControlsShowTheFace()
-    {
-        QPalette desktop(QColor(0xFC, 0xFC, 0xFC));
-        desktop.setColor(QPalette::Window, QColor(0xEF, 0xF0, 0xF1));
-        QApplication::setPalette(desktop);
-        ScriptedRandom random;
-        ScriptedDialogs boxes;
-        Runtime runtime(QStringLiteral("Corvane"), random, boxes);
-        const corvane::MainWindow window(runtime);
-        QList<QWidget*> uncoloured = {window.frame("Сколько"), window.frame("Что"), window.frame("Frame2"),
-                                      window.label("Label1"), window.option("STRez", 1), window.option("STRez", 2)};
-        for (int stake = 1; stake <= 10; ++stake)
-            uncoloured.append(window.option("STM", stake));
-        for (const QWidget* control : uncoloured) {
-            const QColor shown = control->palette().color(QPalette::Window);
-            QVERIFY2(shown == desktop.color(QPalette::Button),
-                     qPrintable(QStringLiteral("%1 shows %2").arg(control->objectName(), shown.name())));
         }
     }
 };

@@ -15,9 +15,9 @@
 
 namespace shell {
 
-// A game's startup window, opened offscreen with scripted random values and
-// scripted boxes, driven through its real widgets.
-template <typename Window>
+// A game's startup window, opened offscreen with scripted random values (or
+// the runtime's own generator) and scripted boxes, driven through its real widgets.
+template <typename Window, typename Random = ScriptedRandom>
 class GameHarness {
 public:
     explicit GameHarness(const QString& programName)
@@ -25,6 +25,10 @@ public:
     {
         QApplication::setQuitOnLastWindowClosed(false);
         window = openStartupForm<Window>(runtime);
+        boxes.onOpen = [this] {
+            if (window)
+                behind.append(texts());
+        };
     }
 
     ~GameHarness() { delete window.data(); }
@@ -57,10 +61,12 @@ public:
     // Every scripted value and answer was used.
     bool scriptUsedUp() const { return random.pending() == 0 && boxes.pendingAnswers() == 0; }
 
-    ScriptedRandom random;
+    Random random;
     ScriptedDialogs boxes;
     Runtime runtime;
     QPointer<Window> window;
+    // What the text boxes showed behind each box, oldest first.
+    QList<QStringList> behind;
 };
 
 // Deletes every window a test left open, so that a failed check, which

@@ -15,12 +15,16 @@ ScriptedDialogs::ScriptedAnswer ScriptedDialogs::nextAnswer(const QString& promp
 
 int ScriptedDialogs::messageBox(const QString& prompt, int style, const QString& title)
 {
+    if (onOpen)
+        onOpen();
     m_shown.append({prompt, style, title, false});
     return nextAnswer(prompt).button;
 }
 
 QString ScriptedDialogs::inputBox(const QString& prompt, const QString& title)
 {
+    if (onOpen)
+        onOpen();
     m_shown.append({prompt, 0, title, true});
     return nextAnswer(prompt).text;
 }

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <functional>
 
 namespace shell {
 
@@ -32,6 +33,9 @@ public:
     // The boxes shown since the last call, oldest first.
     QList<ShownBox> takeShown();
     int pendingAnswers() const { return int(m_answers.size()); }
+
+    // Called as each box opens, while the window still shows what lies behind it.
+    std::function<void()> onOpen;
 
 private:
     struct ScriptedAnswer {

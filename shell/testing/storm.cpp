@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QFile>
+#include <utility>
 
 namespace shell {
 
@@ -14,6 +15,20 @@ void withoutRaiseWarnings(QtMsgType type, const QMessageLogContext& context, con
     if (!message.endsWith(QLatin1String("does not support raise()")))
         testLog(type, context, message);
 }
+
+// The one case of a storm test.
+class StormTest : public QObject {
+    Q_OBJECT
+
+public:
+    explicit StormTest(std::function<void()> run) : m_run(std::move(run)) {}
+
+private slots:
+    void storm() { m_run(); }
+
+private:
+    std::function<void()> m_run;
+};
 
 } // namespace
 
@@ -119,4 +134,15 @@ qint64 stormEvents(qint64 fallback)
     return configured.isEmpty() ? fallback : configured.toLongLong();
 }
 
+// As QTEST_MAIN does for a widgets test.
+int runStormTest(int argc, char** argv, std::function<void()> run)
+{
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    StormTest test(std::move(run));
+    return QTest::qExec(&test, argc, argv);
+}
+
 } // namespace shell
+
+#include "storm.moc"

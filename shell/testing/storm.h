@@ -10,6 +10,7 @@
 #include <QPixmapCache>
 #include <QPointer>
 #include <QTest>
+#include <functional>
 #include <memory>
 #include <random>
 
@@ -124,6 +125,9 @@ public:
         }
     }
 
+    // After the run, failed or not: what the game reports or checks over the whole storm.
+    virtual void finish() {}
+
 protected:
     // One player's event: a click, a selection, typing, closing a window.
     virtual void act(Window& window) = 0;
@@ -184,5 +188,19 @@ private:
 
 // How many events a storm runs: STORM_EVENTS, or the given default.
 qint64 stormEvents(qint64 fallback = 20000);
+
+// A test program of one case, "storm", that runs `run`.
+int runStormTest(int argc, char** argv, std::function<void()> run);
+
+// The main() of a game's storm test: runs its storm, then finishes it.
+template <typename GameStorm>
+int stormMain(int argc, char** argv)
+{
+    return runStormTest(argc, argv, [] {
+        GameStorm storm;
+        storm.run(stormEvents());
+        storm.finish();
+    });
+}
 
 } // namespace shell

@@ -2,6 +2,7 @@
 
 #include "form.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QStringList>
 #include <algorithm>
@@ -25,6 +26,19 @@ inline QStringList texts(const Form& window)
     for (const QLineEdit* box : textBoxes(window))
         all.append(box->text());
     return all;
+}
+
+// The program's visible windows of that class.
+template <typename Window = Form>
+QList<Window*> openWindows()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QList<Window*> found;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* window = qobject_cast<Window*>(widget); window && window->isVisible())
+            found.append(window);
+    }
+    return found;
 }
 
 } // namespace shell

@@ -3,6 +3,7 @@
 
 // The event recorder below is a plugin built into this test.
 #define QT_STATICPLUGIN
+#include "columns.h"
 #include "controls.h"
 #include "form.h"
 #include "scripteddialogs.h"
@@ -142,8 +143,7 @@ private slots:
 
     void nameFollowsTheCaption_data()
     {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QStringList>("captions");  // the first is the description's
+        columns<QString, QStringList>("control", "captions");  // the first caption is the description's
         QTest::addRow("label") << "Score" << QStringList{"Монет: 15", "Монет: 12", "Монет: 9"};
         QTest::addRow("button broken over two lines")
             << "Go" << QStringList{"Бросить монету", "Бросить ещё раз", "Бросок"};

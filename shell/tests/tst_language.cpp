@@ -1,3 +1,4 @@
+#include "columns.h"
 #include "language.h"
 
 #include <QFile>
@@ -12,9 +13,7 @@ class TestLanguage : public QObject {
 private slots:
     void picksTheFirstSpokenDesktopLanguage_data()
     {
-        QTest::addColumn<QStringList>("desktop");
-        QTest::addColumn<QStringList>("spoken");
-        QTest::addColumn<QString>("picked");
+        columns<QStringList, QStringList, QString>("desktop", "spoken", "picked");
         const QStringList both{"ru", "en"};
         QTest::addRow("English desktop") << QStringList{"en-US", "en"} << both << "en";
         QTest::addRow("Russian desktop") << QStringList{"ru-RU", "ru"} << both << "ru";
@@ -55,9 +54,7 @@ private slots:
 
     void numbersInSentences_data()
     {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<int>("number");
-        QTest::addColumn<QString>("written");
+        columns<QString, int, QString>("language", "number", "written");
         QTest::addRow("Russian keeps the sign's blank") << "ru" << 7 << " 7";
         QTest::addRow("Russian negative") << "ru" << -7 << "-7";
         QTest::addRow("English writes the number alone") << "en" << 7 << "7";

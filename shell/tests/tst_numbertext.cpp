@@ -1,3 +1,4 @@
+#include "columns.h"
 #include "numbertext.h"
 #include "random.h"
 #include "runtimeerror.h"
@@ -14,8 +15,7 @@ class TestNumberText : public QObject {
 private slots:
     void leadingNumber_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("value");
+        columns<QString, double>("text", "value");
 
         QTest::addRow("field text") << "  512   " << 512.0;
         QTest::addRow("empty") << "" << 0.0;
@@ -39,10 +39,8 @@ private slots:
 
     void strictReaders_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("asDouble");   // NaN: error
-        QTest::addColumn<int>("asInt16");       // -1: error 13, -2: error 6
-        QTest::addColumn<ErrorCode>("doubleError");
+        // asDouble NaN: an error; asInt16 -1: error 13, -2: error 6.
+        columns<QString, double, int, ErrorCode>("text", "asDouble", "asInt16", "doubleError");
 
         const double error = qQNaN();
         QTest::addRow("blanks around") << "  250 " << 250.0 << 250 << ErrorCode::Overflow;

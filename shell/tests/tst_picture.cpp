@@ -1,3 +1,4 @@
+#include "columns.h"
 #include "picture.h"
 
 #include <QPainter>
@@ -52,8 +53,7 @@ private slots:
 
     void rasterPictureKeepsItsPixels_data()
     {
-        QTest::addColumn<qreal>("aheadRatio");
-        QTest::addColumn<qreal>("ratio");
+        columns<qreal, qreal>("aheadRatio", "ratio");
         QTest::addRow("plain screen") << 0.0 << 1.0;
         QTest::addRow("dense screen") << 0.0 << 2.0;
         QTest::addRow("decoded ahead for a dense screen, drawn on a plain one") << 2.0 << 1.0;

@@ -1,5 +1,6 @@
 // The boxes the player sees, answered with the mouse and with the keys.
 
+#include "columns.h"
 #include "language.h"
 #include "qtdialogs.h"
 
@@ -88,11 +89,7 @@ private slots:
 
     void messageBoxAnswersItsButtons_data()
     {
-        QTest::addColumn<int>("style");
-        QTest::addColumn<QString>("clicked");
-        QTest::addColumn<QStringList>("buttons");
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<QString>("language");
+        columns<int, QString, QStringList, int, QString>("style", "clicked", "buttons", "answer", "language");
         const QStringList yesAndNo = {QStringLiteral("Да"), QStringLiteral("Нет")};
         QTest::addRow("Yes/No: Нет") << yesNo << "Нет" << yesAndNo << Answer::No << "ru";
         QTest::addRow("Yes/No: Да") << yesNo << "Да" << yesAndNo << Answer::Yes << "ru";
@@ -122,9 +119,7 @@ private slots:
 
     void messageBoxAnswersKeys_data()
     {
-        QTest::addColumn<int>("style");
-        QTest::addColumn<Keys>("keys");
-        QTest::addColumn<int>("answer");
+        columns<int, Keys, int>("style", "keys", "answer");
         QTest::addRow("Yes/No: Enter gives the default Yes") << yesNo << Keys{Qt::Key_Return} << Answer::Yes;
         QTest::addRow("Yes/No: keypad Enter") << yesNo << Keys{Qt::Key_Enter} << Answer::Yes;
         QTest::addRow("Yes/No: Space presses Yes") << yesNo << Keys{Qt::Key_Space} << Answer::Yes;
@@ -157,8 +152,7 @@ private slots:
     // The title bar's close button answers a box with OK, but not one with Yes and No.
     void closeButtonAnswersOnlyOkBoxes_data()
     {
-        QTest::addColumn<int>("style");
-        QTest::addColumn<bool>("closes");
+        columns<int, bool>("style", "closes");
         QTest::addRow("Yes/No") << yesNo << false;
         QTest::addRow("OK") << int(Style::Exclamation) << true;
     }
@@ -187,9 +181,7 @@ private slots:
 
     void inputBoxAnswersKeys_data()
     {
-        QTest::addColumn<Keys>("keys");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("result");
+        columns<Keys, QString, QString>("keys", "typed", "result");
         QTest::addRow("Enter takes the text") << Keys{Qt::Key_Return} << "Иван Петров" << "Иван Петров";
         QTest::addRow("Escape cancels") << Keys{Qt::Key_Escape} << "Иван" << "";
         QTest::addRow("Tab to OK, Space") << Keys{Qt::Key_Tab, Qt::Key_Space} << "Иван" << "Иван";
@@ -212,8 +204,7 @@ private slots:
 
     void inputBoxGivesEmptyTextOnCancel_data()
     {
-        QTest::addColumn<bool>("accepted");
-        QTest::addColumn<QString>("result");
+        columns<bool, QString>("accepted", "result");
         QTest::addRow("OK") << true << "Иван";
         QTest::addRow("Отмена, with a name typed") << false << "";
     }

@@ -1,3 +1,4 @@
+#include "columns.h"
 #include "runtime.h"
 #include "scripteddialogs.h"
 #include "scriptedrandom.h"
@@ -49,8 +50,7 @@ private slots:
 
     void errorsKeepWhatTheProcedureDid_data()
     {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("description");
+        columns<int, QString>("code", "description");
         QTest::addRow("overflow") << 6 << "Переполнение";
         QTest::addRow("type mismatch") << 13 << "Несоответствие типа";
     }

@@ -1,3 +1,4 @@
+#include "columns.h"
 #include "runtimeerror.h"
 #include "value.h"
 
@@ -22,11 +23,7 @@ private:
 private slots:
     void arithmeticWidens_data()
     {
-        QTest::addColumn<char>("op");
-        QTest::addColumn<Value>("a");
-        QTest::addColumn<Value>("b");
-        QTest::addColumn<ValueType>("type");
-        QTest::addColumn<QString>("text");
+        columns<char, Value, Value, ValueType, QString>("op", "a", "b", "type", "text");
 
         QTest::addRow("int16 stays int16") << '+' << i16(32766) << i16(1) << ValueType::Int16 << "32767";
         QTest::addRow("int16 overflow widens") << '+' << i16(32767) << i16(1) << ValueType::Int32 << "32768";
@@ -80,9 +77,7 @@ private slots:
 
     void comparisons_data()
     {
-        QTest::addColumn<Value>("a");
-        QTest::addColumn<Value>("b");
-        QTest::addColumn<int>("order");
+        columns<Value, Value, int>("a", "b", "order");
 
         QTest::addRow("empty equals 0") << Value() << i16(0) << 0;
         QTest::addRow("empty equals empty") << Value() << Value() << 0;
@@ -105,10 +100,7 @@ private slots:
 
     void absAndRoundDown_data()
     {
-        QTest::addColumn<Value>("v");
-        QTest::addColumn<QString>("absText");
-        QTest::addColumn<ValueType>("absType");
-        QTest::addColumn<QString>("roundedText");
+        columns<Value, QString, ValueType, QString>("v", "absText", "absType", "roundedText");
 
         QTest::addRow("int16 minimum") << i16(-32768) << "32768" << ValueType::Int32 << "-32768";
         QTest::addRow("int32 minimum") << i32(std::numeric_limits<std::int32_t>::min()) << "2147483648" << ValueType::Double << "-2147483648";
@@ -131,9 +123,7 @@ private slots:
 
     void textForms_data()
     {
-        QTest::addColumn<Value>("v");
-        QTest::addColumn<QString>("plain");
-        QTest::addColumn<QString>("signPadded");
+        columns<Value, QString, QString>("v", "plain", "signPadded");
 
         QTest::addRow("whole single") << sng(7055) << "7055" << " 7055";
         QTest::addRow("negative") << i16(-5) << "-5" << "-5";
@@ -167,8 +157,7 @@ private slots:
 
     void int16ResultOverflowsAtItsLimits_data()
     {
-        QTest::addColumn<int>("v");
-        QTest::addColumn<bool>("overflows");
+        columns<int, bool>("v", "overflows");
         QTest::addRow("32767") << 32767 << false;
         QTest::addRow("32767 + 1") << 32767 + 1 << true;
         QTest::addRow("-32768") << -32768 << false;

@@ -1,64 +1,21 @@
 #include "brannock/mainwindow.h"
+#include "boxes.h"
+#include "columns.h"
 #include "gameharness.h"
 
 #include <QTest>
-#include <functional>
 
 using namespace shell;
+using namespace brannock::tests;
 using brannock::MainWindow;
 
 namespace {
 
-const QString endTitle = QStringLiteral("Конец игры");
-const ShownBox playerWins{QStringLiteral("Поздравляю вы выиграли миллион!"), Style::Exclamation, endTitle};
-const ShownBox computerWins{QStringLiteral("Game over. Вы проиграли. Ха Ха Ха!!!!"), Style::Exclamation, endTitle};
-const ShownBox gameOver{QStringLiteral("Game over"), Style::Exclamation, endTitle};
-const ShownBox reminder{QStringLiteral("Что забыл зарегистрироваться? Бывает"), Style::Ok,
-                        QStringLiteral("Зарегистрируйся новичок")};
 const QStringList cleared(7, QString());
 
-// Hands every box to the script, noting the seven boxes as they stood behind it.
-class WatchedDialogs final : public Dialogs {
-public:
-    explicit WatchedDialogs(ScriptedDialogs& script) : m_script(script) {}
-
-    int messageBox(const QString& prompt, int style, const QString& title) override
-    {
-        seen.append(look());
-        return m_script.messageBox(prompt, style, title);
-    }
-    QString inputBox(const QString& prompt, const QString& title) override
-    {
-        return m_script.inputBox(prompt, title);
-    }
-
-    std::function<QStringList()> look;
-    QList<QStringList> seen;
-
-private:
-    ScriptedDialogs& m_script;
-};
-
-struct Brannock {
-    Brannock() : runtime(QStringLiteral("Brannock"), random, watched)
-    {
-        QApplication::setQuitOnLastWindowClosed(false);
-        window = openStartupForm<MainWindow>(runtime);
-        watched.look = [this] { return boxes7(); };
-    }
-    ~Brannock() { delete window.data(); }
-
-    void click(const char* name) { QTest::mouseClick(window->button(QString::fromUtf8(name)), Qt::LeftButton); }
-    QString text(const char* name) const { return window->textBox(QString::fromUtf8(name))->text(); }
-
-    // txta, txtb, txtc, txtd, txt1, txt2, Text
-    QStringList boxes7() const
-    {
-        QStringList texts;
-        for (const char* name : {"txta", "txtb", "txtc", "txtd", "txt1", "txt2", "Text"})
-            texts << text(name);
-        return texts;
-    }
+// The text boxes in the order of their names: Text, txt1, txt2, txta, txtb, txtc, txtd.
+struct Brannock : GameHarness<MainWindow> {
+    Brannock() : GameHarness(program) {}
 
     void registerAs(const QString& name)
     {
@@ -83,14 +40,6 @@ struct Brannock {
         throwDice(1, 1, 5, 5);
         boxes.takeShown();
     }
-
-    bool scriptUsedUp() const { return random.pending() == 0 && boxes.pendingAnswers() == 0; }
-
-    ScriptedRandom random;
-    ScriptedDialogs boxes;
-    WatchedDialogs watched{boxes};
-    Runtime runtime;
-    QPointer<MainWindow> window;
 };
 
 } // namespace
@@ -102,11 +51,11 @@ private slots:
     void opensAtItsPlaceWithFocusOnTheMoney()
     {
         Brannock game;
-        QCOMPARE(game.window->windowTitle(), QStringLiteral("Brannock"));
+        QCOMPARE(game.window->windowTitle(), program);
         QCOMPARE(game.window->geometry(), QRect(159, 23, 662, 261));
         QCOMPARE(game.window->tabOrder().first(), game.window->textBox("txt1"));
         QCOMPARE(game.window->control("Line3", 4)->geometry(), QRect(640, 8, 1, 65));
-        QCOMPARE(game.boxes7(), cleared);
+        QCOMPARE(game.texts(), cleared);
     }
 
     void throwsWaitForRegistration()
@@ -117,7 +66,7 @@ private slots:
         game.click("cmd1");
         game.click("cmd1");
         QCOMPARE(game.boxes.takeShown(), (QList<ShownBox>{reminder, reminder}));
-        QCOMPARE(game.boxes7(), cleared);
+        QCOMPARE(game.texts(), cleared);
         QVERIFY(game.scriptUsedUp());
     }
 
@@ -134,17 +83,16 @@ private slots:
         QFETCH(QString, name);
         Brannock game;
         game.registerAs(name);
-        QCOMPARE(game.boxes.takeShown(),
-                 (QList<ShownBox>{{QStringLiteral("Введите ваше имя и фамилию:"), 0, QStringLiteral("Регистрация"), true}}));
+        QCOMPARE(game.boxes.takeShown(), QList<ShownBox>{brannock::tests::registration});
         QLabel* nameLabel = game.window->label("Lbln");
         QCOMPARE(nameLabel->text(), name);
         QCOMPARE(nameLabel->textFormat(), Qt::PlainText);
 
         game.throwDice(3, 5, 2, 4);
-        QCOMPARE(game.boxes7(), (QStringList{"3", "5", "2", "4", "24000", "18000", "Ход №  1"}));
+        QCOMPARE(game.texts(), (QStringList{"Ход №  1", "24000", "18000", "3", "5", "2", "4"}));
         game.window->textBox("txt1")->setText(QStringLiteral("999999"));  // the game never reads it back
         game.throwDice(1, 2, 5, 4);
-        QCOMPARE(game.boxes7(), (QStringList{"1", "2", "5", "4", "33000", "45000", "Ход №  2"}));
+        QCOMPARE(game.texts(), (QStringList{"Ход №  2", "33000", "45000", "1", "2", "5", "4"}));
 
         game.registerAs(QStringLiteral("Другой"));
         game.throwDice(1, 1, 1, 1);
@@ -157,16 +105,13 @@ private slots:
     // the throw number are written.
     void anAccountPassingAMillionEndsTheGame_data()
     {
-        QTest::addColumn<int>("playerDie");
-        QTest::addColumn<int>("computerDie");
-        QTest::addColumn<ShownBox>("box");
-        QTest::addColumn<QStringList>("behindBox");
+        columns<int, int, ShownBox, QStringList>("playerDie", "computerDie", "box", "behindBox");
         QTest::addRow("player") << 5 << 1 << playerWins
-                                << QStringList{"5", "5", "1", "1", "1020000", "198000", "Ход №  33"};
+                                << QStringList{"Ход №  33", "1020000", "198000", "5", "5", "1", "1"};
         QTest::addRow("computer") << 1 << 5 << computerWins
-                                  << QStringList{"1", "1", "5", "5", "204000", "1020000", "Ход №  34"};
+                                  << QStringList{"Ход №  34", "204000", "1020000", "1", "1", "5", "5"};
         QTest::addRow("both, the player's only") << 5 << 5 << playerWins
-                                                 << QStringList{"5", "5", "5", "5", "1020000", "990000", "Ход №  33"};
+                                                 << QStringList{"Ход №  33", "1020000", "990000", "5", "5", "5", "5"};
     }
 
     void anAccountPassingAMillionEndsTheGame()
@@ -183,11 +128,11 @@ private slots:
         game.boxes.answer(Answer::Ok);
         game.throwDice(playerDie, playerDie, computerDie, computerDie);
         QCOMPARE(game.boxes.takeShown(), QList<ShownBox>{box});
-        QCOMPARE(game.watched.seen.last(), behindBox);
-        QCOMPARE(game.boxes7(), cleared);
+        QCOMPARE(game.behind.last(), behindBox);
+        QCOMPARE(game.texts(), cleared);
 
         game.throwDice(2, 1, 1, 3);
-        QCOMPARE(game.boxes7(), (QStringList{"2", "1", "1", "3", "9000", "12000", "Ход №  0"}));
+        QCOMPARE(game.texts(), (QStringList{"Ход №  0", "9000", "12000", "2", "1", "1", "3"}));
         QCOMPARE(game.window->label("Lbln")->text(), QStringLiteral("Иван"));
         QVERIFY(game.scriptUsedUp());
     }
@@ -195,8 +140,7 @@ private slots:
     // Later games start numbering at 0 and so last one throw longer.
     void gameOverWhenTheThrowsRunOut_data()
     {
-        QTest::addColumn<bool>("laterGame");
-        QTest::addColumn<int>("throws");
+        columns<bool, int>("laterGame", "throws");
         QTest::addRow("first game") << false << 50;
         QTest::addRow("later game") << true << 51;
     }
@@ -214,10 +158,10 @@ private slots:
         game.boxes.answer(Answer::Ok);
         game.throwDice(1, 2, 2, 1);
         QCOMPARE(game.boxes.takeShown().last(), gameOver);
-        QCOMPARE(game.watched.seen.last(),
-                 QStringList({"1", "2", "2", "1", QString::number(throws * 9000), QString::number(throws * 9000),
-                              "Ход №  50"}));
-        QCOMPARE(game.boxes7(), cleared);
+        QCOMPARE(game.behind.last(),
+                 QStringList({"Ход №  50", QString::number(throws * 9000), QString::number(throws * 9000), "1", "2",
+                              "2", "1"}));
+        QCOMPARE(game.texts(), cleared);
         QVERIFY(game.scriptUsedUp());
     }
 
@@ -230,7 +174,7 @@ private slots:
         game.boxes.answer(Answer::Ok);
         game.throwDice(1, 1, 5, 5);
         QCOMPARE(game.boxes.takeShown().last(), gameOver);
-        QCOMPARE(game.watched.seen.last().at(5), QStringLiteral("1029000"));
+        QCOMPARE(game.behind.last().at(2), QStringLiteral("1029000"));
         QVERIFY(game.scriptUsedUp());
     }
 
@@ -247,16 +191,13 @@ private slots:
         Brannock game;
         game.registerAs(QString());
         game.throwDice(2, 2, 3, 3);
-        const QStringList before = game.boxes7();
+        const QStringList before = game.texts();
         game.boxes.answer(answer);
         game.click("cmd2");
-        QCOMPARE(game.boxes.takeShown().last(),
-                 (ShownBox{QStringLiteral(" Вас приветствует игра Brannock. Если вам не терпится выиграть миллион "
-                                          "тогда вперёд не забудьте только зарегистрироваться. Вы готовы сыграть в Ordwyn?"),
-                           Style::Question | Style::YesNo, QStringLiteral("Конец регистрации")}));
+        QCOMPARE(game.boxes.takeShown().last(), brannock::tests::introduction);
         QCOMPARE(game.runtime.hasEnded(), answer == Answer::No);
         QCOMPARE(game.window->isVisible(), answer == Answer::Yes);
-        QCOMPARE(game.boxes7(), before);
+        QCOMPARE(game.texts(), before);
         if (answer == Answer::Yes) {
             game.throwDice(1, 1, 1, 1);
             QCOMPARE(game.text("Text"), QStringLiteral("Ход №  2"));

@@ -1,4 +1,5 @@
 #include "brannock/mainwindow.h"
+#include "boxes.h"
 #include "storm.h"
 
 #include <QLabel>
@@ -6,6 +7,7 @@
 #include <QTest>
 
 using namespace shell;
+using namespace brannock::tests;
 using brannock::MainWindow;
 
 namespace {
@@ -18,18 +20,6 @@ enum class Action { Throw, Register, Introduce, Close, Type };
 const Weight<Action> actions[] = {
     {Action::Throw, 600}, {Action::Register, 50}, {Action::Introduce, 10}, {Action::Close, 2}, {Action::Type, 338},
 };
-
-const QString endTitle = QStringLiteral("Конец игры");
-const ShownBox playerWins{QStringLiteral("Поздравляю вы выиграли миллион!"), Style::Exclamation, endTitle};
-const ShownBox computerWins{QStringLiteral("Game over. Вы проиграли. Ха Ха Ха!!!!"), Style::Exclamation, endTitle};
-const ShownBox gameOver{QStringLiteral("Game over"), Style::Exclamation, endTitle};
-const ShownBox reminder{QStringLiteral("Что забыл зарегистрироваться? Бывает"), Style::Ok,
-                        QStringLiteral("Зарегистрируйся новичок")};
-const ShownBox registration{QStringLiteral("Введите ваше имя и фамилию:"), 0, QStringLiteral("Регистрация"), true};
-const ShownBox introduction{
-    QStringLiteral(" Вас приветствует игра Brannock. Если вам не терпится выиграть миллион тогда вперёд "
-                   "не забудьте только зарегистрироваться. Вы готовы сыграть в Ordwyn?"),
-    Style::Question | Style::YesNo, QStringLiteral("Конец регистрации")};
 
 const QStringList gameWords = {
     QStringLiteral("3"), QStringLiteral("5"), QStringLiteral("24000"), QStringLiteral("999999"),
@@ -47,10 +37,14 @@ int dieOf(const QString& text)
 // the moment the game starts clearing it.
 class BrannockStorm : public Storm<MainWindow> {
 public:
-    BrannockStorm() : Storm(QStringLiteral("Brannock"), 6) {}
+    BrannockStorm() : Storm(program, 6) {}
 
     // How the games ended, to show that every ending was reached.
-    QMap<QString, int> endings() const { return m_endings; }
+    void finish() override
+    {
+        for (auto it = m_endings.begin(); it != m_endings.end(); ++it)
+            qInfo("%d games ended with \"%s\"", it.value(), qPrintable(it.key()));
+    }
 
 protected:
     void act(MainWindow& window) override
@@ -210,19 +204,4 @@ private:
 
 } // namespace
 
-class TestStormBrannock : public QObject {
-    Q_OBJECT
-
-private slots:
-    void storm()
-    {
-        BrannockStorm storm;
-        storm.run(stormEvents());
-        const QMap<QString, int> endings = storm.endings();
-        for (auto it = endings.begin(); it != endings.end(); ++it)
-            qInfo("%d games ended with \"%s\"", it.value(), qPrintable(it.key()));
-    }
-};
-
-QTEST_MAIN(TestStormBrannock)
-#include "tst_storm_brannock.moc"
+int main(int argc, char** argv) { return stormMain<BrannockStorm>(argc, argv); }

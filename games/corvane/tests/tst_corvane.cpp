@@ -1,27 +1,25 @@
 #include "corvane/mainwindow.h"
+#include "boxes.h"
+#include "columns.h"
 #include "gameharness.h"
+#include "keys.h"
+#include "language.h"
 #include "qtdialogs.h"
 
 #include <QGroupBox>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QTest>
 #include <memory>
 
 using namespace shell;
+using namespace corvane::tests;
 using corvane::MainWindow;
 
 namespace {
 
 constexpr int heads = 1;
 constexpr int tails = 2;
-
-const QString program = QStringLiteral("Corvane");
-const ShownBox placeBet{QStringLiteral("Сделайте ставку!"), Style::Information, program};
-const ShownBox lost{QStringLiteral("Вы проиграли :( ! Сыграем еще?"), Style::Question, program};
-const ShownBox won{QStringLiteral("Вы выиграли :) ! Сыграем еще?"), Style::Question, program};
-
-QString coinsCaption(const QString& number) { return QStringLiteral("На данный момент у Вас монет: ") + number; }
-QString totalCaption(const QString& number) { return QStringLiteral("Общая сумма: ") + number + QStringLiteral("$"); }
 
 struct Corvane : GameHarness<MainWindow> {
     Corvane() : GameHarness(program) {}
@@ -76,7 +74,7 @@ private slots:
         QCOMPARE(window.option("STRez", 2)->parentWidget(), window.frame("Что"));
         QCOMPARE(window.label("Label2", 4)->parentWidget(), window.frame("Frame2"));
 
-        QCOMPARE(game.text("Label1"), QStringLiteral("Делайте Ваши ставки"));
+        QCOMPARE(game.text("Label1"), placeYourBets);
         QCOMPARE(game.scoreLabels(),
                  (QStringList{coinsCaption("15"), QStringLiteral("Можно выиграть монет: "),
                               QStringLiteral("Можно выиграть: 0$"), QStringLiteral(" Общая сумма: 15000 $")}));
@@ -84,8 +82,7 @@ private slots:
 
     void tossNeedsStakeAndSide_data()
     {
-        QTest::addColumn<int>("stake");
-        QTest::addColumn<int>("side");
+        columns<int, int>("stake", "side");
         QTest::addRow("nothing chosen") << 0 << 0;
         QTest::addRow("only a stake") << 4 << 0;
         QTest::addRow("only a side") << 0 << tails;
@@ -105,14 +102,13 @@ private slots:
         game.click("CmdM");
         QCOMPARE(game.boxes.takeShown(), QList<ShownBox>{placeBet});
         QCOMPARE(game.scoreLabels(), before);
-        QCOMPARE(game.text("Label1"), QStringLiteral("Делайте Ваши ставки"));
+        QCOMPARE(game.text("Label1"), placeYourBets);
         QVERIFY(game.scriptUsedUp());
     }
 
     void stakeShowsCoinsAndMoney_data()
     {
-        QTest::addColumn<int>("stake");
-        QTest::addColumn<QString>("money");
+        columns<int, QString>("stake", "money");
         QTest::addRow("one coin") << 1 << QStringLiteral("Можно выиграть:  1000");
         QTest::addRow("three coins") << 3 << QStringLiteral("Можно выиграть:  3000");
         QTest::addRow("ten coins") << 10 << QStringLiteral("Можно выиграть:  10000");
@@ -130,13 +126,7 @@ private slots:
 
     void tossOutcome_data()
     {
-        QTest::addColumn<int>("side");
-        QTest::addColumn<int>("draw");
-        QTest::addColumn<QString>("result");
-        QTest::addColumn<int>("coins");
-        const QString headsUp = QStringLiteral("Орел!");
-        const QString tailsUp = QStringLiteral("Решка!");
-        const QString onEdge = QStringLiteral("Ребро!");
+        columns<int, int, QString, int>("side", "draw", "result", "coins");
         QTest::addRow("heads called, 0") << heads << 0 << headsUp << 18;
         QTest::addRow("heads called, 4") << heads << 4 << headsUp << 18;
         QTest::addRow("heads called, edge") << heads << 5 << onEdge << 18;
@@ -167,9 +157,7 @@ private slots:
 
     void gameLost_data()
     {
-        QTest::addColumn<int>("smallStake");
-        QTest::addColumn<int>("smallLosses");
-        QTest::addColumn<int>("lastStake");
+        columns<int, int, int>("smallStake", "smallLosses", "lastStake");
         QTest::addRow("exactly nothing left") << 5 << 2 << 5;
         QTest::addRow("10 staked with 3 left") << 4 << 3 << 10;
     }
@@ -186,7 +174,7 @@ private slots:
         game.boxes.answer(Answer::Ok);
         game.toss(6);
         QCOMPARE(game.boxes.takeShown(), QList<ShownBox>{lost});
-        QCOMPARE(game.text("Label1"), QStringLiteral("Решка!"));
+        QCOMPARE(game.text("Label1"), tailsUp);
         QCOMPARE(game.text("Label2", 1), coinsCaption(" 15"));
         QCOMPARE(game.text("Label2", 4), totalCaption(" 10000"));
 
@@ -200,8 +188,7 @@ private slots:
 
     void gameWonAtHundredCoins_data()
     {
-        QTest::addColumn<int>("lastStake");
-        QTest::addColumn<bool>("wins");
+        columns<int, bool>("lastStake", "wins");
         QTest::addRow("99 coins") << 4 << false;
         QTest::addRow("exactly 100") << 5 << true;
         QTest::addRow("past 100") << 10 << true;
@@ -221,7 +208,7 @@ private slots:
             game.boxes.answer(Answer::Ok);
         game.toss(5);
         QCOMPARE(game.boxes.takeShown(), wins ? QList<ShownBox>{won} : QList<ShownBox>());
-        QCOMPARE(game.text("Label1"), QStringLiteral("Ребро!"));
+        QCOMPARE(game.text("Label1"), onEdge);
         QCOMPARE(game.text("Label2", 1), coinsCaption(wins ? " 15" : " 99"));
         QCOMPARE(game.text("Label2", 4), totalCaption(wins ? " 10000" : " 99000"));
         QVERIFY(game.scriptUsedUp());
@@ -254,17 +241,117 @@ private slots:
 
     void firstTossesReplayTheGenerator()
     {
-        RuntimeRandom random;
+        GameHarness<MainWindow, RuntimeRandom> game(program);
+        game.click("STM", 1);
+        game.click("STRez", heads);
+        game.click("CmdM");
+        QCOMPARE(game.text("Label1"), tailsUp);
+        game.click("CmdM");
+        QCOMPARE(game.text("Label1"), onEdge);
+        QCOMPARE(game.text("Label2", 1), coinsCaption(" 15"));
+    }
+
+    // Some desktop themes draw buttons lighter than windows; in a window that
+    // follows the theme, the controls without a colour of their own show the
+    // buttons' face all the same.
+    void uncolouredControlsShowTheFace()
+    {
+        QPalette desktop(QColor(0xFC, 0xFC, 0xFC));
+        desktop.setColor(QPalette::Window, QColor(0xEF, 0xF0, 0xF1));
+        const QPalette before = QApplication::palette();
+        const auto restorePalette = qScopeGuard([&] { QApplication::setPalette(before); });
+        QApplication::setPalette(desktop);
+        ScriptedRandom random;
         ScriptedDialogs boxes;
         Runtime runtime(program, random, boxes);
-        const std::unique_ptr<MainWindow> window(openStartupForm<MainWindow>(runtime));
-        QTest::mouseClick(window->option("STM", 1), Qt::LeftButton);
-        QTest::mouseClick(window->option("STRez", heads), Qt::LeftButton);
-        QTest::mouseClick(window->button("CmdM"), Qt::LeftButton);
-        QCOMPARE(window->label("Label1")->text(), QStringLiteral("Решка!"));
-        QTest::mouseClick(window->button("CmdM"), Qt::LeftButton);
-        QCOMPARE(window->label("Label1")->text(), QStringLiteral("Ребро!"));
-        QCOMPARE(window->label("Label2", 1)->text(), coinsCaption(" 15"));
+        const MainWindow window(runtime);
+        QList<QWidget*> uncoloured = {window.frame("Сколько"), window.frame("Что"), window.frame("Frame2"),
+                                      window.label("Label1"), window.option("STRez", 1), window.option("STRez", 2)};
+        for (int stake = 1; stake <= 10; ++stake)
+            uncoloured.append(window.option("STM", stake));
+        for (const QWidget* control : uncoloured) {
+            const QColor shown = control->palette().color(QPalette::Window);
+            QVERIFY2(shown == desktop.color(QPalette::Button),
+                     qPrintable(QStringLiteral("%1 shows %2").arg(control->objectName(), shown.name())));
+        }
+    }
+
+    void corvanePlayedByKeysOnly_data()
+    {
+        // The texts the player sees on the way, in order; the keys are the same.
+        columns<QString, QStringList>("language", "texts");
+        QTest::addRow("Russian") << "ru"
+                                 << QStringList{"Сделайте ставку!", "Можно выиграть монет:  9", "Можно выиграть:  10000",
+                                                "На данный момент у Вас монет:  5", "Вы проиграли :( ! Сыграем еще?",
+                                                "На данный момент у Вас монет:  15", "Общая сумма:  10000$"};
+        QTest::addRow("English") << "en"
+                                 << QStringList{"Place your bet!", "Coins you can win: 9", "You can win: 10000",
+                                                "Coins you have now: 5", "You lost :( ! Play again?",
+                                                "Coins you have now: 15", "Total: $10000"};
+    }
+
+    // A whole game of Corvane lost from the keyboard, with the real boxes.
+    void corvanePlayedByKeysOnly()
+    {
+        QFETCH(QString, language);
+        QFETCH(QStringList, texts);
+        QApplication::setQuitOnLastWindowClosed(false);
+        useLanguage(language);
+        const auto restoreLanguage = qScopeGuard([] { useLanguage(sourceLanguage); });
+        ScriptedRandom random;
+        QtDialogs dialogs;
+        Runtime runtime(program, random, dialogs);
+        std::unique_ptr<Form> window(openStartupForm<MainWindow>(runtime));
+        QApplication::setActiveWindow(window.get());
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        const auto focus = [] { return nameOf(QApplication::focusWidget()); };
+        const auto caption = [&](int index) { return window->label(QStringLiteral("Label2"), index)->text(); };
+        QStringList answered;
+
+        QCOMPARE(focus(), QStringLiteral("CmdM"));
+        answerNextBox(Qt::Key_Return, answered);
+        press(Qt::Key_Enter, Qt::KeypadModifier);  // nothing staked yet
+        QCOMPARE(answered, QStringList{texts[0]});
+
+        // Into the stakes: the arrows walk down to ten coins, Space picks it,
+        // and from a picked option the arrows pick as they move.
+        press(Qt::Key_Tab);
+        QCOMPARE(focus(), QStringLiteral("STM"));
+        for (int i = 0; i < 8; ++i)
+            press(Qt::Key_Down);
+        press(Qt::Key_Space);
+        QCOMPARE(caption(2), texts[1]);
+        press(Qt::Key_Down);
+        QVERIFY(window->option(QStringLiteral("STM"), 10)->isChecked());
+        QCOMPARE(caption(3), texts[2]);
+
+        // Then the side: Space calls heads, Right and Left move the call.
+        press(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), window->option(QStringLiteral("STRez"), 1));
+        press(Qt::Key_Space);
+        press(Qt::Key_Right);
+        QVERIFY(window->option(QStringLiteral("STRez"), 2)->isChecked());
+        press(Qt::Key_Left);
+        QVERIFY(window->option(QStringLiteral("STRez"), 1)->isChecked());
+
+        // Back to the coin, past the picked stake, and toss with Enter, then Space.
+        press(Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), window->option(QStringLiteral("STM"), 10));
+        press(Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(focus(), QStringLiteral("CmdM"));
+        random.pushWhole(9, 10);  // tails: 15 - 10
+        press(Qt::Key_Return);
+        QCOMPARE(caption(1), texts[3]);
+        random.pushWhole(8, 10);  // tails again: the game is lost
+        answerNextBox(Qt::Key_Escape, answered);
+        press(Qt::Key_Space);
+        QCOMPARE(answered.last(), texts[4]);
+        QCOMPARE(caption(1), texts[5]);
+        QCOMPARE(caption(4), texts[6]);
+        reactivateGameWindow();
+        QCOMPARE(focus(), QStringLiteral("CmdM"));  // ready for the next game's toss
+        QCOMPARE(random.pending(), 0);
+        QVERIFY(!runtime.hasEnded());
     }
 };
 

@@ -1,4 +1,5 @@
 #include "corvane/mainwindow.h"
+#include "boxes.h"
 #include "storm.h"
 
 #include <QApplication>
@@ -9,20 +10,18 @@
 #include <algorithm>
 
 using namespace shell;
+using namespace corvane::tests;
 using corvane::MainWindow;
 
 namespace {
 
-const QString program = QStringLiteral("Corvane");
 const QString startTotal = QStringLiteral(" Общая сумма: 15000 $");
 constexpr int stakes = 10;
 constexpr int sides = 2;
 enum Result { Heads, Tails, Edge };
-const QString resultTexts[] = {QStringLiteral("Орел!"), QStringLiteral("Решка!"), QStringLiteral("Ребро!")};
+const QString resultTexts[] = {headsUp, tailsUp, onEdge};
 
 QString padded(long long n) { return (n >= 0 ? QStringLiteral(" ") : QString()) + QString::number(n); }
-QString coinsCaption(int coins) { return QStringLiteral("На данный момент у Вас монет: ") + padded(coins); }
-QString totalCaption(long long total) { return QStringLiteral("Общая сумма: ") + padded(total) + QStringLiteral("$"); }
 
 enum class Action { Toss, ClickStake, ClickSide, Keys, Close };
 const Weight<Action> actions[] = {
@@ -53,8 +52,10 @@ public:
     CorvaneStorm() : Storm(program, 31) {}
 
     // About half of the tosses show heads, a tenth the edge.
-    void checkCoinIsFair() const
+    void finish() override
     {
+        if (QTest::currentTestFailed())
+            return;
         const long long tosses = m_results[Heads] + m_results[Tails] + m_results[Edge];
         QVERIFY2(tosses >= 1000, qPrintable(QString::number(tosses)));
         QVERIFY(m_results[Heads] > tosses * 45 / 100 && m_results[Heads] < tosses * 55 / 100);
@@ -99,7 +100,7 @@ protected:
         if (!m_tossed) {
             QCOMPARE(boxes, QList<ShownBox>());
         } else if (!stake || !side) {
-            QCOMPARE(boxes, (QList<ShownBox>{{QStringLiteral("Сделайте ставку!"), Style::Information, program}}));
+            QCOMPARE(boxes, QList<ShownBox>{placeBet});
         } else {
             const QString shown = window.label("Label1")->text();
             const auto result = std::find(std::begin(resultTexts), std::end(resultTexts), shown);
@@ -114,8 +115,8 @@ protected:
     void restarted(MainWindow& window) override
     {
         m_coins = 15;
-        m_result = QStringLiteral("Делайте Ваши ставки");
-        m_coinsText = QStringLiteral("На данный момент у Вас монет: 15");
+        m_result = placeYourBets;
+        m_coinsText = coinsCaption("15");
         m_totalText = startTotal;
         // Arrow keys move among the options only in the active window.
         QApplication::setActiveWindow(&window);
@@ -145,14 +146,12 @@ private:
         QList<ShownBox> expected;
         long long total = 1000LL * m_coins;
         if (m_coins <= 0 || m_coins >= 100) {
-            const QString prompt = m_coins <= 0 ? QStringLiteral("Вы проиграли :( ! Сыграем еще?")
-                                                : QStringLiteral("Вы выиграли :) ! Сыграем еще?");
-            expected.append({prompt, Style::Question, program});
+            expected.append(m_coins <= 0 ? corvane::tests::lost : corvane::tests::won);
             m_coins = 15;
             total = 10000;
         }
-        m_coinsText = coinsCaption(m_coins);
-        m_totalText = totalCaption(total);
+        m_coinsText = coinsCaption(padded(m_coins));
+        m_totalText = totalCaption(padded(total));
         return expected;
     }
 
@@ -166,18 +165,4 @@ private:
 
 } // namespace
 
-class TestStormCorvane : public QObject {
-    Q_OBJECT
-
-private slots:
-    void storm()
-    {
-        CorvaneStorm storm;
-        storm.run(stormEvents());
-        if (!QTest::currentTestFailed())
-            storm.checkCoinIsFair();
-    }
-};
-
-QTEST_MAIN(TestStormCorvane)
-#include "tst_storm_corvane.moc"
+int main(int argc, char** argv) { return stormMain<CorvaneStorm>(argc, argv); }

@@ -1,35 +1,21 @@
 #include "marrowby/mainwindow.h"
+#include "boxes.h"
+#include "columns.h"
 #include "gameharness.h"
 
 #include <QApplication>
 #include <QTest>
 
 using namespace shell;
+using namespace marrowby::tests;
 using marrowby::WarningWindow;
 using marrowby::MainWindow;
 using marrowby::RulesWindow;
 
-Q_DECLARE_METATYPE(shell::ShownBox)
-
 namespace {
 
-const ShownBox player1Reminder{QStringLiteral("Сейчас ход Игрока № 1"), Style::Ok, QStringLiteral("Marrowby")};
-const ShownBox player2Reminder{QStringLiteral("Сейчас ход Игрока № 2"), Style::Ok, QStringLiteral("Marrowby")};
-
-template <typename Window>
-QList<Window*> openWindows()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QList<Window*> found;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* window = qobject_cast<Window*>(widget); window && window->isVisible())
-            found.append(window);
-    }
-    return found;
-}
-
 struct Marrowby : GameHarness<MainWindow> {
-    Marrowby() : GameHarness(QStringLiteral("Marrowby")) {}
+    Marrowby() : GameHarness(program) {}
 
     void move(int player, int die1, int die2)
     {
@@ -74,7 +60,7 @@ private slots:
     void startsEmptyAtItsPlace()
     {
         Marrowby game;
-        QCOMPARE(game.window->windowTitle(), QStringLiteral("Marrowby"));
+        QCOMPARE(game.window->windowTitle(), program);
         QCOMPARE(game.window->geometry(), QRect(313, 84, 454, 364));
         QStringList order;
         for (QWidget* widget : game.window->tabOrder())
@@ -98,8 +84,7 @@ private slots:
 
     void picturesAreBundled_data()
     {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QSize>("size");
+        columns<QString, QSize>("path", "size");
         QTest::addRow("dice") << ":/marrowby/dice.bmp" << QSize(605, 381);
         QTest::addRow("rules") << ":/marrowby/rules.jpg" << QSize(497, 361);
         QTest::addRow("warning") << ":/marrowby/warning.jpg" << QSize(534, 269);
@@ -114,10 +99,7 @@ private slots:
 
     void eitherPlayerOpens_data()
     {
-        QTest::addColumn<int>("player");
-        QTest::addColumn<int>("die1");
-        QTest::addColumn<int>("die2");
-        QTest::addColumn<QString>("prize");
+        columns<int, int, int, QString>("player", "die1", "die2", "prize");
         QTest::addRow("player 1, lowest") << 1 << 1 << 1 << "23997";
         QTest::addRow("player 2, highest") << 2 << 5 << 5 << "39989";
         QTest::addRow("player 1, mixed") << 1 << 4 << 2 << "31993";
@@ -142,21 +124,19 @@ private slots:
     void clickOutOfTurnOnlyReminds_data()
     {
         QTest::addColumn<int>("player");
-        QTest::addColumn<ShownBox>("reminder");
-        QTest::addRow("player 1 twice") << 1 << player2Reminder;
-        QTest::addRow("player 2 twice") << 2 << player1Reminder;
+        QTest::addRow("player 1 twice") << 1;
+        QTest::addRow("player 2 twice") << 2;
     }
 
     void clickOutOfTurnOnlyReminds()
     {
         QFETCH(int, player);
-        QFETCH(ShownBox, reminder);
         Marrowby game;
         game.move(player, 2, 3);
         const QStringList before = game.texts();
         game.boxes.answer(Answer::Ok);
         game.click(player == 1 ? "cmd1" : "cmd2");
-        QCOMPARE(game.boxes.takeShown(), QList<ShownBox>{reminder});
+        QCOMPARE(game.boxes.takeShown(), QList<ShownBox>{turnReminder(3 - player)});
         QCOMPARE(game.texts(), before);
         game.move(3 - player, 1, 1);
         QCOMPARE(game.text("txt3"), QStringLiteral("23997"));
@@ -165,11 +145,7 @@ private slots:
 
     void wholeGame_data()
     {
-        QTest::addColumn<int>("opener");
-        QTest::addColumn<int>("die1");
-        QTest::addColumn<int>("die2");
-        QTest::addColumn<QList<int>>("player2Dice");
-        QTest::addColumn<QString>("result");
+        columns<int, int, int, QList<int>, QString>("opener", "die1", "die2", "player2Dice", "result");
         QTest::addRow("player 1 opens and wins")
             << 1 << 5 << 5 << QList<int>{1, 1} << QStringLiteral("Первый игрок выиграл со счётом  399800 !");
         QTest::addRow("player 1 opens, player 2 wins")
@@ -204,12 +180,12 @@ private slots:
         game.move(1, die1, die2);
         game.boxes.answer(Answer::Ok);
         game.move(2, player2Dice[0], player2Dice[1]);
-        QCOMPARE(game.boxes.takeShown(), (QList<ShownBox>{{result, Style::Exclamation, QStringLiteral("Конец игры")}}));
+        QCOMPARE(game.boxes.takeShown(), QList<ShownBox>{judgement(result)});
         QCOMPARE(game.texts(), QStringList(5));
 
         game.boxes.answer(Answer::Ok);
         game.click("cmd2");
-        QCOMPARE(game.boxes.takeShown(), QList<ShownBox>{player1Reminder});
+        QCOMPARE(game.boxes.takeShown(), QList<ShownBox>{turnReminder(1)});
         game.move(1, 1, 1);
         QCOMPARE(game.text("txt4"), QStringLiteral("23997"));
         QVERIFY(game.scriptUsedUp());
@@ -249,15 +225,13 @@ private slots:
     void newGameKeepsTheTurn_data()
     {
         QTest::addColumn<int>("lastMover");
-        QTest::addColumn<ShownBox>("reminder");
-        QTest::addRow("player 1 moved last") << 1 << player2Reminder;
-        QTest::addRow("player 2 moved last") << 2 << player1Reminder;
+        QTest::addRow("player 1 moved last") << 1;
+        QTest::addRow("player 2 moved last") << 2;
     }
 
     void newGameKeepsTheTurn()
     {
         QFETCH(int, lastMover);
-        QFETCH(ShownBox, reminder);
         Marrowby game;
         game.play(1, 10, 3, 3);
         if (lastMover == 1)
@@ -266,7 +240,7 @@ private slots:
         QCOMPARE(game.texts(), QStringList(5));
         game.boxes.answer(Answer::Ok);
         game.click(lastMover == 1 ? "cmd1" : "cmd2");
-        QCOMPARE(game.boxes.takeShown(), QList<ShownBox>{reminder});
+        QCOMPARE(game.boxes.takeShown(), QList<ShownBox>{turnReminder(3 - lastMover)});
 
         // Player 2's count starts again: no warning until the new game's 24th move.
         game.play(3 - lastMover, 23, 1, 1);
@@ -308,9 +282,7 @@ private slots:
         game.click("cmd3");
         game.boxes.answer(answer);
         game.click("cmd5");
-        QCOMPARE(game.boxes.takeShown(),
-                 (QList<ShownBox>{{QStringLiteral("Вы действительно хотите закончить игру?"), Style::YesNo | Style::Question,
-                                   QStringLiteral("Выход из игры")}}));
+        QCOMPARE(game.boxes.takeShown(), QList<ShownBox>{exitQuestion});
         const bool quits = answer == Answer::Yes;
         QCOMPARE(game.runtime.hasEnded(), quits);
         QCOMPARE(openWindows<Form>().size(), quits ? 0 : 2);
@@ -324,15 +296,11 @@ private slots:
     {
         QStringList throws[2];
         for (QStringList& seen : throws) {
-            RuntimeRandom random;
-            ScriptedDialogs boxes;
-            Runtime runtime(QStringLiteral("Marrowby"), random, boxes);
-            QPointer<MainWindow> window = openStartupForm<MainWindow>(runtime);
+            GameHarness<MainWindow, RuntimeRandom> game(program);
             for (const char* name : {"cmd1", "cmd2", "cmd1"}) {
-                QTest::mouseClick(window->button(name), Qt::LeftButton);
-                seen << window->textBox("txt1")->text() << window->textBox("txt2")->text();
+                game.click(name);
+                seen << game.text("txt1") << game.text("txt2");
             }
-            delete window.data();
         }
         QCOMPARE(throws[0], throws[1]);
         for (const QString& die : throws[0])

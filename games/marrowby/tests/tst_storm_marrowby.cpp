@@ -1,4 +1,5 @@
 #include "marrowby/mainwindow.h"
+#include "boxes.h"
 #include "storm.h"
 
 #include <QApplication>
@@ -8,29 +9,18 @@
 #include <numeric>
 
 using namespace shell;
+using namespace marrowby::tests;
 using marrowby::WarningWindow;
 using marrowby::MainWindow;
 using marrowby::RulesWindow;
 
 namespace {
 
-const QString program = QStringLiteral("Marrowby");
 constexpr int boxCount = 5;  // txt1 to txt5
-const QString gameOver = QStringLiteral("Конец игры");
 constexpr int lastMove = 25;
 
-template <typename Window>
-int visibleWindows()
-{
-    int count = 0;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (qobject_cast<Window*>(widget) && widget->isVisible())
-            ++count;
-    }
-    return count;
-}
-
-enum class Action { Move1, Move2, Type, Rules, CloseOther, NewGame, Exit, CloseMain };
+// The buttons cmd1 to cmd5 first, in their order.
+enum class Action { Move1 = 1, Move2, Rules, NewGame, Exit, Type, CloseOther, CloseMain };
 const Weight<Action> actions[] = {
     {Action::Move1, 350}, {Action::Move2, 350}, {Action::Type, 150}, {Action::Rules, 70},
     {Action::CloseOther, 75}, {Action::NewGame, 2}, {Action::Exit, 2}, {Action::CloseMain, 1},
@@ -50,8 +40,10 @@ public:
     MarrowbyStorm() : Storm(program, 11) {}
 
     // Each face about a fifth of all dice thrown.
-    void checkDiceAreFair() const
+    void finish() override
     {
+        if (QTest::currentTestFailed())
+            return;
         const long long thrown = std::accumulate(m_faces.begin(), m_faces.end(), 0LL);
         QVERIFY2(thrown >= 1000, qPrintable(QString::number(thrown)));
         for (long long seen : m_faces)
@@ -59,77 +51,56 @@ public:
     }
 
 protected:
-    enum class Event { Move1, Move2, Rules, NewGame, Exit, Typed, Quiet };
-
     void act(MainWindow& window) override
     {
         m_written = texts(window);
-        switch (input.pick(actions)) {
-        case Action::Move1:
-            input.press(window.button("cmd1"));
-            m_event = Event::Move1;
-            break;
-        case Action::Move2:
-            input.press(window.button("cmd2"));
-            m_event = Event::Move2;
-            break;
+        m_action = input.pick(actions);
+        switch (m_action) {
         case Action::Type: {
             const int box = input.pick(boxCount);
             QLineEdit* target = textBoxes(window)[box];
             input.typeInto(target, input.anyText(gameWords()));
             m_texts[box] = target->text();
-            m_event = Event::Typed;
             break;
         }
-        case Action::Rules:
-            input.press(window.button("cmd3"));
-            m_event = Event::Rules;
-            break;
         case Action::CloseOther:
             closeSomeOtherWindow();
-            m_event = Event::Quiet;
-            break;
-        case Action::NewGame:
-            input.press(window.button("cmd4"));
-            m_event = Event::NewGame;
-            break;
-        case Action::Exit:
-            input.press(window.button("cmd5"));
-            m_event = Event::Exit;
             break;
         case Action::CloseMain:
             window.close();
-            m_event = Event::Quiet;
+            break;
+        default:
+            input.press(window.button(QStringLiteral("cmd%1").arg(int(m_action))));
             break;
         }
     }
 
     void check(MainWindow& window, const QList<ShownBox>& boxes) override
     {
-        QVERIFY(visibleWindows<RulesWindow>() <= 1);
-        QVERIFY(visibleWindows<WarningWindow>() <= 1);
-        switch (m_event) {
-        case Event::Move1:
+        QVERIFY(openWindows<RulesWindow>().size() <= 1);
+        QVERIFY(openWindows<WarningWindow>().size() <= 1);
+        switch (m_action) {
+        case Action::Move1:
             move(1, boxes);
             break;
-        case Event::Move2:
+        case Action::Move2:
             move(2, boxes);
             break;
-        case Event::Rules:
+        case Action::Rules:
             QCOMPARE(boxes, QList<ShownBox>());
-            QCOMPARE(visibleWindows<RulesWindow>(), 1);
+            QCOMPARE(openWindows<RulesWindow>().size(), 1);
             break;
-        case Event::NewGame:
+        case Action::NewGame:
             QCOMPARE(boxes, QList<ShownBox>());
             newGame();
             break;
-        case Event::Exit:
+        case Action::Exit:
             // Answered No, or the window would have gone.
-            QCOMPARE(boxes, (QList<ShownBox>{{QStringLiteral("Вы действительно хотите закончить игру?"),
-                                               Style::Question | Style::YesNo, QStringLiteral("Выход из игры")}}));
+            QCOMPARE(boxes, QList<ShownBox>{exitQuestion});
             break;
-        case Event::Typed:
-        case Event::Quiet:
+        case Action::Type:
+        case Action::CloseOther:
+        case Action::CloseMain:
             QCOMPARE(boxes, QList<ShownBox>());
             break;
         }
@@ -162,8 +133,7 @@ private:
     void move(int player, const QList<ShownBox>& boxes)
     {
         if (m_turn == player) {
-            const QString other = QString::number(3 - player);
-            QCOMPARE(boxes, (QList<ShownBox>{{QStringLiteral("Сейчас ход Игрока № ") + other, Style::Ok, program}}));
+            QCOMPARE(boxes, QList<ShownBox>{turnReminder(3 - player)});
             return;
         }
         const int die1 = face(m_written[0]);
@@ -178,7 +148,7 @@ private:
         QCOMPARE(m_written[2 + player], QString::number(score));
         m_turn = player;
         if (player == 2 && ++m_moves2 == lastMove) {
-            QCOMPARE(boxes, QList<ShownBox>{judgement()});
+            QCOMPARE(boxes, QList<ShownBox>{judgement(result())});
             newGame();
             return;
         }
@@ -186,16 +156,15 @@ private:
         for (int box : {0, 1, 2, 2 + player})
             m_texts[box] = m_written[box];
         if (player == 2 && m_moves2 == lastMove - 1)
-            QCOMPARE(visibleWindows<WarningWindow>(), 1);
+            QCOMPARE(openWindows<WarningWindow>().size(), 1);
     }
 
-    ShownBox judgement() const
+    QString result() const
     {
         const long long margin = m_score[1] - m_score[0];
-        const QString text = margin == 0 ? QStringLiteral("НИЧЬЯ!!!!!")
+        return margin == 0 ? QStringLiteral("НИЧЬЯ!!!!!")
             : (margin < 0 ? QStringLiteral("Первый") : QStringLiteral("Второй"))
                 + QStringLiteral(" игрок выиграл со счётом  %1 !").arg(std::llabs(margin));
-        return {text, Style::Exclamation, gameOver};
     }
 
     void newGame()
@@ -205,7 +174,7 @@ private:
         m_moves2 = 0;
     }
 
-    Event m_event = Event::Quiet;
+    Action m_action = Action::CloseOther;
     int m_turn = 0;  // who moved last: 0 none yet
     int m_moves2 = 0;
     std::array<long long, 2> m_score{};
@@ -217,18 +186,4 @@ private:
 
 } // namespace
 
-class TestStormMarrowby : public QObject {
-    Q_OBJECT
-
-private slots:
-    void storm()
-    {
-        MarrowbyStorm storm;
-        storm.run(stormEvents());
-        if (!QTest::currentTestFailed())
-            storm.checkDiceAreFair();
-    }
-};
-
-QTEST_MAIN(TestStormMarrowby)
-#include "tst_storm_marrowby.moc"
+int main(int argc, char** argv) { return stormMain<MarrowbyStorm>(argc, argv); }

@@ -1,21 +1,18 @@
 #include "pendlow/mainwindow.h"
+#include "boxes.h"
+#include "columns.h"
 #include "gameharness.h"
-#include "qtdialogs.h"
 
 #include <QTest>
-#include <memory>
 
 using namespace shell;
+using namespace pendlow::tests;
 using pendlow::MainWindow;
 
 namespace {
 
-const QString endTitle = QStringLiteral("Игра окончена");
-const ShownBox millionaire{QStringLiteral("Вы миллионер!!!!"), Style::Exclamation, endTitle};
-const ShownBox gameOver{QStringLiteral("Игра окончена!"), Style::Exclamation, QStringLiteral("Компьютерная кость")};
-
 struct Pendlow : GameHarness<MainWindow> {
-    Pendlow() : GameHarness(QStringLiteral("Pendlow")) {}
+    Pendlow() : GameHarness(program) {}
 
     void throwOnce(int player, int computer)
     {
@@ -50,22 +47,15 @@ private slots:
 
     void firstThrowsReplayTheGenerator()
     {
-        RuntimeRandom random;
-        ScriptedDialogs boxes;
-        Runtime runtime(QStringLiteral("Pendlow"), random, boxes);
-        const std::unique_ptr<MainWindow> window(openStartupForm<MainWindow>(runtime));
-        QTest::mouseClick(window->button("Cmd1"), Qt::LeftButton);
-        QCOMPARE(window->textBox("Txt1")->text(), QStringLiteral("7055"));
-        QCOMPARE(window->textBox("Txt2")->text(), QStringLiteral("5334"));
-        QCOMPARE(window->label("Lbl3")->text(), QStringLiteral("Ход № 1"));
-        QCOMPARE(window->textBox("Txt3")->text(), QStringLiteral("7055"));
-        QCOMPARE(window->textBox("Txt4")->text(), QStringLiteral("5334"));
+        GameHarness<MainWindow, RuntimeRandom> game(program);
+        game.click("Cmd1");
+        QCOMPARE(game.texts(), QStringList({"7055", "5334", "7055", "5334"}));  // Txt1 to Txt4
+        QCOMPARE(game.text("Lbl3"), QStringLiteral("Ход № 1"));
     }
 
     void throwEdges_data()
     {
-        QTest::addColumn<int>("player");
-        QTest::addColumn<int>("computer");
+        columns<int, int>("player", "computer");
         QTest::addRow("zero") << 0 << 0;
         QTest::addRow("largest") << 9999 << 9999;
         QTest::addRow("mixed") << 1 << 9998;
@@ -87,9 +77,7 @@ private slots:
 
     void gameEndsAtThrow18_data()
     {
-        QTest::addColumn<int>("player");
-        QTest::addColumn<int>("computer");
-        QTest::addColumn<QString>("result");
+        columns<int, int, QString>("player", "computer", "result");
         QTest::addRow("player wins") << 5000 << 4000 << QStringLiteral("Ваш выигрыш  18000");
         QTest::addRow("computer wins") << 1 << 9999 << QStringLiteral("Выигрыш компьютера  179964");
     }
@@ -105,7 +93,7 @@ private slots:
         game.boxes.answer(Answer::Ok);
         game.boxes.answer(Answer::Ok);
         game.throwOnce(player, computer);
-        QCOMPARE(game.boxes.takeShown(), (QList<ShownBox>{gameOver, {result, Style::Exclamation, endTitle}}));
+        QCOMPARE(game.boxes.takeShown(), (QList<ShownBox>{gameOver, pendlow::tests::result(result)}));
         // The reset leaves the boxes showing the last game.
         QCOMPARE(game.text("Lbl3"), QStringLiteral("Ход № 18"));
         QCOMPARE(game.text("Txt3"), QString::number(18 * player));
@@ -138,7 +126,7 @@ private slots:
 
         game.boxes.answer(Answer::Ok);
         game.click("cmd2");
-        QCOMPARE(game.boxes.takeShown().first().prompt, QStringLiteral(" Вы первый "));
+        QCOMPARE(game.boxes.takeShown().first().prompt, youFirst.prompt);
         QVERIFY(game.scriptUsedUp());
     }
 
@@ -164,16 +152,14 @@ private slots:
     void aMillionExactlyEndsTheGame_data()
     {
         QTest::addColumn<bool>("player");
-        QTest::addColumn<QString>("prompt");
-        QTest::addRow("player") << true << millionaire.prompt;
-        QTest::addRow("computer") << false << QStringLiteral("Компьютер-миллионер!!!");
+        QTest::addRow("player") << true;
+        QTest::addRow("computer") << false;
     }
 
     // A tie at throw 18 plays on: 90000 + 91 × 9999 + 91 lands on 1000000.
     void aMillionExactlyEndsTheGame()
     {
         QFETCH(bool, player);
-        QFETCH(QString, prompt);
         Pendlow game;
         const auto throwFor = [&](int points) { game.throwOnce(player ? points : 0, player ? 0 : points); };
         game.throwTimes(17, 5000, 5000);
@@ -185,7 +171,7 @@ private slots:
         game.boxes.answer(Answer::Ok);
         throwFor(91);
         QCOMPARE(game.text(player ? "Txt3" : "Txt4"), QStringLiteral("1000000"));
-        QCOMPARE(game.boxes.takeShown(), (QList<ShownBox>{{prompt, Style::Exclamation, endTitle}}));
+        QCOMPARE(game.boxes.takeShown(), QList<ShownBox>{player ? millionaire : computerMillionaire});
         game.throwOnce(1, 2);
         QCOMPARE(game.text("Lbl3"), QStringLiteral("Ход № 1"));
         QVERIFY(game.scriptUsedUp());
@@ -194,15 +180,12 @@ private slots:
     void computerButtonAnswersOnly()
     {
         Pendlow game;
-        const QString title = QStringLiteral("Бросок");
         game.boxes.answer(Answer::Ok);
         game.click("cmd2");
         game.throwOnce(10, 20);
         game.boxes.answer(Answer::Ok);
         game.click("cmd2");
-        QCOMPARE(game.boxes.takeShown(),
-                 (QList<ShownBox>{{QStringLiteral(" Вы первый "), Style::Ok, title},
-                                  {QStringLiteral("Компьютер ход уже сделал!"), Style::Ok, title}}));
+        QCOMPARE(game.boxes.takeShown(), (QList<ShownBox>{youFirst, computerHasThrown}));
         QCOMPARE(game.text("Txt1"), QStringLiteral("10"));
         QVERIFY(game.scriptUsedUp());
     }

@@ -1,4 +1,5 @@
 #include "pendlow/mainwindow.h"
+#include "boxes.h"
 #include "storm.h"
 
 #include <QLabel>
@@ -6,6 +7,7 @@
 #include <QTest>
 
 using namespace shell;
+using namespace pendlow::tests;
 using pendlow::MainWindow;
 
 namespace {
@@ -20,7 +22,7 @@ const Weight<Action> actions[] = {
 // come in their order.
 class PendlowStorm : public Storm<MainWindow> {
 public:
-    PendlowStorm() : Storm(QStringLiteral("Pendlow"), 7) {}
+    PendlowStorm() : Storm(program, 7) {}
 
 protected:
     void act(MainWindow& window) override
@@ -54,9 +56,7 @@ protected:
     {
         if (m_askedComputer) {
             m_askedComputer = false;
-            const QString prompt = m_throws == 0 ? QStringLiteral(" Вы первый ")
-                                                 : QStringLiteral("Компьютер ход уже сделал!");
-            QCOMPARE(boxes, (QList<ShownBox>{{prompt, Style::Ok, QStringLiteral("Бросок")}}));
+            QCOMPARE(boxes, QList<ShownBox>{m_throws == 0 ? youFirst : computerHasThrown});
             return;
         }
         if (!m_threw) {
@@ -80,20 +80,19 @@ protected:
 private:
     QList<ShownBox> expectedBoxes()
     {
-        const QString over = QStringLiteral("Игра окончена");
         QList<ShownBox> expected;
         const long long margin = std::llabs(m_player - m_computer);
         const bool last = m_throws == 18;
         if (last)
-            expected.append({QStringLiteral("Игра окончена!"), Style::Exclamation, QStringLiteral("Компьютерная кость")});
+            expected.append(gameOver);
         if (m_player >= 1000000)
-            expected.append({QStringLiteral("Вы миллионер!!!!"), Style::Exclamation, over});
+            expected.append(millionaire);
         else if (m_computer >= 1000000)
-            expected.append({QStringLiteral("Компьютер-миллионер!!!"), Style::Exclamation, over});
+            expected.append(computerMillionaire);
         else if (last && m_player < m_computer)
-            expected.append({QStringLiteral("Выигрыш компьютера  %1").arg(margin), Style::Exclamation, over});
+            expected.append(result(QStringLiteral("Выигрыш компьютера  %1").arg(margin)));
         else if (last && m_player > m_computer)
-            expected.append({QStringLiteral("Ваш выигрыш  %1").arg(margin), Style::Exclamation, over});
+            expected.append(result(QStringLiteral("Ваш выигрыш  %1").arg(margin)));
         if (expected.size() > (last ? 1 : 0))
             reset();
         return expected;
@@ -115,16 +114,4 @@ private:
 
 } // namespace
 
-class TestStormPendlow : public QObject {
-    Q_OBJECT
-
-private slots:
-    void storm()
-    {
-        PendlowStorm storm;
-        storm.run(stormEvents());
-    }
-};
-
-QTEST_MAIN(TestStormPendlow)
-#include "tst_storm_pendlow.moc"
+int main(int argc, char** argv) { return stormMain<PendlowStorm>(argc, argv); }

@@ -1,20 +1,20 @@
 #include "quillsey/mainwindow.h"
+#include "quillsey/ruleswindow.h"
+#include "boxes.h"
+#include "columns.h"
 #include "gameharness.h"
 
-#include <QLabel>
 #include <QTest>
 
 using namespace shell;
+using namespace quillsey::tests;
 using quillsey::MainWindow;
+using quillsey::RulesWindow;
 
 namespace {
 
-const QString title = QStringLiteral("Quillsey");
-const QString millionaire = QStringLiteral("Вы миллионер!!!");
-const QString consolation = QStringLiteral("Не растраивайтесь, Вам еще повезет.Попробуйте снова.");
-
 struct Quillsey : GameHarness<MainWindow> {
-    Quillsey() : GameHarness(title) {}
+    Quillsey() : GameHarness(program) {}
 
     void launch(const QString& button, int first, int second, int third)
     {
@@ -32,25 +32,6 @@ struct Quillsey : GameHarness<MainWindow> {
     }
 };
 
-QList<QWidget*> openRulesWindows()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QList<QWidget*> open;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == QLatin1String("frm2") && window->isVisible())
-            open << window;
-    }
-    return open;
-}
-
-QStringList rulesTexts(QWidget* rules)
-{
-    QStringList all;
-    for (const char* name : {"L1", "l2", "l3", "l4", "l5"})
-        all << rules->findChild<QLabel*>(QLatin1String(name))->text();
-    return all;
-}
-
 } // namespace
 
 class TestQuillsey : public QObject {
@@ -62,7 +43,7 @@ private slots:
     void startsEmptyWithBoxesOverLabels()
     {
         Quillsey game;
-        QCOMPARE(game.window->windowTitle(), title);
+        QCOMPARE(game.window->windowTitle(), program);
         QCOMPARE(game.window->size(), QSize(428, 336));
         QCOMPARE(game.texts(), QStringList(6));
         QCOMPARE(game.window->tabOrder().first(), game.window->textBox("txt1"));
@@ -78,10 +59,7 @@ private slots:
 
     void launchShowsTheThirdOfThreeDraws_data()
     {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<int>("box");
-        QTest::addColumn<int>("third");
-        QTest::addColumn<QString>("shown");
+        columns<QString, int, int, QString>("button", "box", "third", "shown");
         QTest::addRow("Пуск1") << "cmd1" << 0 << 512 << "  512   ";
         QTest::addRow("Пуск2, one digit") << "cmd2" << 1 << 7 << "  7   ";
         QTest::addRow("Пуск3, zero") << "cmd3" << 2 << 0 << "  0   ";
@@ -110,11 +88,7 @@ private slots:
 
     void pointsMoneyAndMillion_data()
     {
-        QTest::addColumn<QStringList>("fields");
-        QTest::addColumn<QString>("stake");
-        QTest::addColumn<QString>("points");
-        QTest::addColumn<QString>("money");
-        QTest::addColumn<QString>("verdict");
+        columns<QStringList, QString, QString, QString, QString>("fields", "stake", "points", "money", "verdict");
         const QStringList nines = {"  999   ", "  999   ", "  999   "};
         QTest::addRow("500 600 700 at 250") << QStringList{"  500   ", "  600   ", "  700   "} << "250"
                                             << "450000" << "1350000" << millionaire;
@@ -144,13 +118,12 @@ private slots:
         game.boxes.answer(Answer::Ok);
         game.click("cmd7");
         QCOMPARE(game.texts(), (fields + QStringList{stake, points, money}));
-        QCOMPARE(game.boxes.takeShown(), (QList<ShownBox>{{verdict, Style::Ok, title}}));
+        QCOMPARE(game.boxes.takeShown(), QList<ShownBox>{verdictBox(verdict)});
     }
 
     void millionItselfIsNoMillion_data()
     {
-        QTest::addColumn<QString>("money");
-        QTest::addColumn<QString>("verdict");
+        columns<QString, QString>("money", "verdict");
         QTest::addRow("1000000") << "1000000" << consolation;
         QTest::addRow("1000001") << "1000001" << millionaire;
         QTest::addRow("a kopeck over, in blanks") << " 1000000.01 " << millionaire;
@@ -165,7 +138,7 @@ private slots:
         game.fill({"", "", "", "", "", money});
         game.boxes.answer(Answer::Ok);
         game.click("cmd7");
-        QCOMPARE(game.boxes.takeShown(), (QList<ShownBox>{{verdict, Style::Ok, title}}));
+        QCOMPARE(game.boxes.takeShown(), QList<ShownBox>{verdictBox(verdict)});
         QCOMPARE(game.text("txt6"), money);
     }
 
@@ -190,9 +163,7 @@ private slots:
 
     void faultsShowTheErrorAndLoseNothing_data()
     {
-        QTest::addColumn<QStringList>("texts");
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<ErrorCode>("error");
+        columns<QStringList, QString, ErrorCode>("texts", "button", "error");
         const ErrorCode mismatch = ErrorCode::TypeMismatch;
         const ErrorCode overflow = ErrorCode::Overflow;
         const QStringList f = {"  500   ", "  600   ", "  700   "};
@@ -217,8 +188,7 @@ private slots:
         game.fill(texts);
         game.boxes.answer(Answer::Ok);
         game.click(button);
-        const ShownBox errorBox{errorMessage(error), Style::Critical, title};
-        QCOMPARE(game.boxes.takeShown(), QList<ShownBox>{errorBox});
+        QCOMPARE(game.boxes.takeShown(), QList<ShownBox>{errorBox(error)});
         QCOMPARE(game.texts(), texts);
         QVERIFY(!game.runtime.hasEnded());
         QVERIFY(game.window->isVisible());
@@ -226,31 +196,24 @@ private slots:
 
     void rulesWindowIsOneAndReloads()
     {
-        const QStringList rules = {
-            "Для того, чтобы выиграть миллион, вам нужно назначить ставку(от 200 до 250 рублей)",
-            "и запустить поочереди три поля. Нажав на кнопку сумма, вы получите общее количество очков.",
-            "При нажатии на кнопку счет число ваших очков переводится в деньги(1 очко-3 рубля).",
-            "Если вы нажмете кнопку результат, вы узнаете, стали ли вы миллионером.",
-            "Для выхода из игры нажмите Exit",
-        };
         Quillsey game;
         game.click("cmd8");
         game.click("cmd8");
-        QList<QWidget*> open = openRulesWindows();
+        QList<RulesWindow*> open = openWindows<RulesWindow>();
         QCOMPARE(open.size(), 1);
         QCOMPARE(open.first()->windowTitle(), QStringLiteral("Правила игры"));
         QCOMPARE(open.first()->size(), QSize(492, 256));
-        QCOMPARE(rulesTexts(open.first()), rules);
+        QCOMPARE(rulesShown(open.first()), rules);
 
         game.launch("cmd2", 0, 0, 15);
         QCOMPARE(game.text("txt2"), QStringLiteral("  15   "));
 
         open.first()->close();
-        QCOMPARE(openRulesWindows().size(), 0);
+        QCOMPARE(openWindows<RulesWindow>().size(), 0);
         game.click("cmd8");
-        open = openRulesWindows();
+        open = openWindows<RulesWindow>();
         QCOMPARE(open.size(), 1);
-        QCOMPARE(rulesTexts(open.first()), rules);
+        QCOMPARE(rulesShown(open.first()), rules);
     }
 
     void exitClosesBothWindows()
@@ -260,7 +223,7 @@ private slots:
         game.click("cmd5");
         QVERIFY(game.runtime.hasEnded());
         QVERIFY(!game.window->isVisible());
-        QCOMPARE(openRulesWindows().size(), 0);
+        QCOMPARE(openWindows<RulesWindow>().size(), 0);
         QCOMPARE(game.boxes.takeShown(), QList<ShownBox>());
     }
 };

@@ -1,8 +1,9 @@
 #include "quillsey/mainwindow.h"
+#include "quillsey/ruleswindow.h"
+#include "boxes.h"
 #include "numbertext.h"
 #include "storm.h"
 
-#include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
@@ -10,21 +11,14 @@
 #include <optional>
 
 using namespace shell;
+using namespace quillsey::tests;
 using quillsey::MainWindow;
+using quillsey::RulesWindow;
 
 namespace {
 
-const QString title = QStringLiteral("Quillsey");
 enum Box { Field1, Field2, Field3, Stake, Points, Money, boxCount };  // txt1 to txt6
 const char* const launchButtons[] = {"cmd1", "cmd2", "cmd3"};
-
-const QStringList rules = {
-    QStringLiteral("Для того, чтобы выиграть миллион, вам нужно назначить ставку(от 200 до 250 рублей)"),
-    QStringLiteral("и запустить поочереди три поля. Нажав на кнопку сумма, вы получите общее количество очков."),
-    QStringLiteral("При нажатии на кнопку счет число ваших очков переводится в деньги(1 очко-3 рубля)."),
-    QStringLiteral("Если вы нажмете кнопку результат, вы узнаете, стали ли вы миллионером."),
-    QStringLiteral("Для выхода из игры нажмите Exit"),
-};
 
 const QStringList gameWords = {
     QStringLiteral("  500   "), QStringLiteral("  7   "), QStringLiteral("250"), QStringLiteral("200"),
@@ -73,28 +67,23 @@ QString keyed(const QString& text)
     return kept;
 }
 
-QList<QWidget*> openRules()
-{
-    QList<QWidget*> open;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == QLatin1String("frm2") && window->isVisible())
-            open << window;
-    }
-    return open;
-}
-
 // Keeps the six texts as the player left them, and checks every button's
 // result against the numbers those texts stand for.
 class QuillseyStorm : public Storm<MainWindow> {
 public:
-    QuillseyStorm() : Storm(title, 13) {}
+    QuillseyStorm() : Storm(program, 13) {}
 
-    // The smallest and largest launched numbers: a launch must reach both ends.
-    int lowestLaunch() const { return m_lowest; }
-    int highestLaunch() const { return m_highest; }
-    int launches() const { return m_launches; }
-    // How often each button wrote its result or showed each box.
-    QMap<QString, int> outcomes() const { return m_outcomes; }
+    // How often each button wrote its result or showed each box; and the
+    // smallest and largest launched numbers: a launch must reach both ends.
+    void finish() override
+    {
+        for (auto it = m_outcomes.begin(); it != m_outcomes.end(); ++it)
+            qInfo("%5d × %s", it.value(), qPrintable(QString(it.key()).replace(QLatin1Char('\n'), QLatin1Char(' '))));
+        if (!QTest::currentTestFailed() && m_launches >= 2000) {
+            QCOMPARE_LE(m_lowest, 9);
+            QCOMPARE_GE(m_highest, 990);
+        }
+    }
 
 protected:
     void act(MainWindow& window) override
@@ -162,12 +151,9 @@ protected:
             break;
         case Event::Rules: {
             m_rulesOpen = true;
-            const QList<QWidget*> open = openRules();
+            const QList<RulesWindow*> open = openWindows<RulesWindow>();
             QCOMPARE(open.size(), 1);
-            QStringList shown;
-            for (const char* name : {"L1", "l2", "l3", "l4", "l5"})
-                shown << open.first()->findChild<QLabel*>(QLatin1String(name))->text();
-            QCOMPARE(shown, rules);
+            QCOMPARE(rulesShown(open.first()), rules);
             break;
         }
         case Event::CloseRules:
@@ -182,7 +168,7 @@ protected:
             ++m_outcomes[window.button(m_button)->text() + QLatin1Char(' ') + result];
         }
         QCOMPARE(texts(window), m_texts);
-        QCOMPARE(openRules().size(), m_rulesOpen ? 1 : 0);
+        QCOMPARE(openWindows<RulesWindow>().size(), m_rulesOpen ? 1 : 0);
     }
 
     void restarted(MainWindow& window) override
@@ -192,7 +178,7 @@ protected:
         m_rulesOpen = false;
         m_texts = QStringList(boxCount, QString());
         QCOMPARE(texts(window), m_texts);
-        QCOMPARE(openRules().size(), 0);
+        QCOMPARE(openWindows<RulesWindow>().size(), 0);
     }
 
 private:
@@ -245,7 +231,7 @@ private:
     QList<ShownBox> apply(Box box, const Outcome& outcome)
     {
         if (outcome.error)
-            return {{errorMessage(*outcome.error), Style::Critical, title}};
+            return {errorBox(*outcome.error)};
         m_texts[box] = outcome.text;
         return {};
     }
@@ -253,12 +239,9 @@ private:
     QList<ShownBox> verdict() const
     {
         try {
-            const bool millionaire = parseDouble(m_texts[Money]) > 1000000;
-            return {{millionaire ? QStringLiteral("Вы миллионер!!!")
-                                 : QStringLiteral("Не растраивайтесь, Вам еще повезет.Попробуйте снова."),
-                     Style::Ok, title}};
+            return {verdictBox(parseDouble(m_texts[Money]) > 1000000 ? millionaire : consolation)};
         } catch (const RuntimeError& error) {
-            return {{errorMessage(error.code()), Style::Critical, title}};
+            return {errorBox(error.code())};
         }
     }
 
@@ -277,23 +260,4 @@ private:
 
 } // namespace
 
-class TestStormQuillsey : public QObject {
-    Q_OBJECT
-
-private slots:
-    void storm()
-    {
-        QuillseyStorm storm;
-        storm.run(stormEvents());
-        const QMap<QString, int> outcomes = storm.outcomes();
-        for (auto it = outcomes.begin(); it != outcomes.end(); ++it)
-            qInfo("%5d × %s", it.value(), qPrintable(QString(it.key()).replace(QLatin1Char('\n'), QLatin1Char(' '))));
-        if (!QTest::currentTestFailed() && storm.launches() >= 2000) {
-            QCOMPARE_LE(storm.lowestLaunch(), 9);
-            QCOMPARE_GE(storm.highestLaunch(), 990);
-        }
-    }
-};
-
-QTEST_MAIN(TestStormQuillsey)
-#include "tst_storm_quillsey.moc"
+int main(int argc, char** argv) { return stormMain<QuillseyStorm>(argc, argv); }

@@ -1,28 +1,18 @@
 #include "tessaly/mainwindow.h"
+#include "boxes.h"
 #include "numbertext.h"
 #include "storm.h"
 
 #include <QPushButton>
 #include <QTest>
-#include <array>
 
 using namespace shell;
+using namespace tessaly::tests;
 using tessaly::MainWindow;
 
 namespace {
 
-const QString program = QStringLiteral("Tessaly");
-const QString heads = QStringLiteral("орел");
-const QString tails = QStringLiteral("решка");
 enum Box { Side, Account, Bet, Call, boxCount };  // txt1 to txt4
-
-struct PlayButton {
-    const char* name;
-    QString side;
-};
-const std::array<PlayButton, 6> playButtons = {{
-    {"cmd2", heads}, {"cmd3", tails}, {"cmd4", tails}, {"cmd5", heads}, {"cmd6", heads}, {"cmd7", heads},
-}};
 
 // Bets at the edges of the doubled 16-bit range, and the sides as players
 // get them wrong.
@@ -32,8 +22,6 @@ const QStringList gameWords = {
 };
 
 QString padded(long long n) { return (n >= 0 ? QStringLiteral(" ") : QString()) + QString::number(n); }
-
-ShownBox errorBox(ErrorCode code) { return {errorMessage(code), Style::Critical, program}; }
 
 enum class Action { Play, TypeBet, TypeCall, TypeOther, Rules, Exit, Close };
 const Weight<Action> actions[] = {
@@ -100,14 +88,10 @@ protected:
         case Event::Rules:
             // Answered Yes, or the window would have gone.
             QCOMPARE(boxes.size(), 1);
-            QCOMPARE(boxes[0].title, QStringLiteral("условия игры"));
-            QCOMPARE(boxes[0].style, Style::YesNo | Style::Question);
-            QVERIFY(boxes[0].prompt.startsWith(QStringLiteral("Вам предлагается сделать ставку")));
+            checkRulesBox(boxes[0]);
             break;
         case Event::Exit:
-            QCOMPARE(boxes, (QList<ShownBox>{{QStringLiteral("Сумма вашего выигрыша составляет") + padded(m_account)
-                                                  + QStringLiteral(" рублей.Выйти из игры?"),
-                                              Style::YesNo | Style::Question, QStringLiteral("Конец игры")}}));
+            QCOMPARE(boxes, QList<ShownBox>{exitBox(padded(m_account))});
             break;
         case Event::Quiet:
             QCOMPARE(boxes, QList<ShownBox>());
@@ -155,7 +139,7 @@ private:
                 return {errorBox(ErrorCode::Overflow)};
         }
         m_account += change;
-        m_texts[Account] = QStringLiteral("Ваш счет: ") + padded(m_account);
+        m_texts[Account] = accountLine(padded(m_account));
         return {};
     }
 
@@ -170,16 +154,4 @@ private:
 
 } // namespace
 
-class TestStormTessaly : public QObject {
-    Q_OBJECT
-
-private slots:
-    void storm()
-    {
-        TessalyStorm storm;
-        storm.run(stormEvents());
-    }
-};
-
-QTEST_MAIN(TestStormTessaly)
-#include "tst_storm_tessaly.moc"
+int main(int argc, char** argv) { return stormMain<TessalyStorm>(argc, argv); }

@@ -1,5 +1,7 @@
 #include "tessaly/coins.h"
 #include "tessaly/mainwindow.h"
+#include "boxes.h"
+#include "columns.h"
 #include "gameharness.h"
 
 #include <QIcon>
@@ -8,27 +10,13 @@
 #include <QTest>
 
 using namespace shell;
+using namespace tessaly::tests;
 using tessaly::MainWindow;
 
 namespace {
 
-const QString heads = QStringLiteral("орел");
-const QString tails = QStringLiteral("решка");
-const QString exitTitle = QStringLiteral("Конец игры");
-constexpr int yesNoQuestion = Style::YesNo | Style::Question;
-
-QString accountLine(const QString& number) { return QStringLiteral("Ваш счет: ") + number; }
-
-ShownBox exitBox(const QString& number)
-{
-    return {QStringLiteral("Сумма вашего выигрыша составляет") + number + QStringLiteral(" рублей.Выйти из игры?"),
-            yesNoQuestion, exitTitle};
-}
-
-ShownBox errorBox(ErrorCode code) { return {errorMessage(code), Style::Critical, QStringLiteral("Tessaly")}; }
-
 struct Tessaly : GameHarness<MainWindow> {
-    Tessaly() : GameHarness(QStringLiteral("Tessaly")) {}
+    Tessaly() : GameHarness(program) {}
 
     QLineEdit* box(const char* name) const { return window->textBox(QString::fromUtf8(name)); }
 
@@ -102,8 +90,7 @@ private slots:
 
     void coinsLandWhereTheirShapesDo_data()
     {
-        QTest::addColumn<qreal>("scale");
-        QTest::addColumn<bool>("builtIn");
+        columns<qreal, bool>("scale", "builtIn");
         QTest::addRow("one pixel a point") << 1.0 << true;
         QTest::addRow("one and a half") << 1.5 << false;
         QTest::addRow("two") << 2.0 << true;
@@ -142,14 +129,9 @@ private slots:
 
     void buttonsShowTheirSide_data()
     {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("side");
-        QTest::addRow("cmd2") << "cmd2" << heads;
-        QTest::addRow("cmd3") << "cmd3" << tails;
-        QTest::addRow("cmd4") << "cmd4" << tails;
-        QTest::addRow("cmd5") << "cmd5" << heads;
-        QTest::addRow("cmd6") << "cmd6" << heads;
-        QTest::addRow("cmd7") << "cmd7" << heads;
+        columns<QString, QString>("button", "side");
+        for (const PlayButton& play : playButtons)
+            QTest::addRow("%s", play.name) << QString::fromLatin1(play.name) << play.side;
     }
 
     void buttonsShowTheirSide()
@@ -193,10 +175,7 @@ private slots:
 
     void accountLineAndExitPrompt_data()
     {
-        QTest::addColumn<bool>("negativeBet");
-        QTest::addColumn<QString>("bet");
-        QTest::addColumn<QStringList>("presses");
-        QTest::addColumn<QString>("number");
+        columns<bool, QString, QStringList, QString>("negativeBet", "bet", "presses", "number");
         QTest::addRow("before any play") << false << "" << QStringList() << " 0";
         QTest::addRow("win with no bet") << false << "" << QStringList{"cmd2"} << " 0";
         QTest::addRow("win then loss") << false << "10" << QStringList{"cmd2", "cmd3"} << " 10";
@@ -232,10 +211,7 @@ private slots:
 
     void doubledBetAtTheLimit_data()
     {
-        QTest::addColumn<bool>("negative");
-        QTest::addColumn<QString>("digits");
-        QTest::addColumn<bool>("overflows");
-        QTest::addColumn<QString>("number");
+        columns<bool, QString, bool, QString>("negative", "digits", "overflows", "number");
         QTest::addRow("largest winning bet") << false << "16383" << false << " 16383";
         QTest::addRow("one above overflows") << false << "16384" << true << "-16384";
         QTest::addRow("smallest winning bet") << true << "16384" << false << "-16384";
@@ -286,9 +262,7 @@ private slots:
 
     void badBetKeepsTheLastGoodOne_data()
     {
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<QList<ShownBox>>("errors");
-        QTest::addColumn<QString>("number");
+        columns<QString, QList<ShownBox>, QString>("keys", "errors", "number");
         const ShownBox mismatch = errorBox(ErrorCode::TypeMismatch);
         // A win of 20 first, then a second win with the bet left in force.
         QTest::addRow("emptied") << QString() << QList<ShownBox>{mismatch} << " 40";
@@ -325,9 +299,7 @@ private slots:
 
     void boxesThatEnd_data()
     {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<bool>("ends");
+        columns<QString, int, bool>("button", "answer", "ends");
         QTest::addRow("rules yes") << "cmd1" << Answer::Yes << false;
         QTest::addRow("rules no") << "cmd1" << Answer::No << true;
         QTest::addRow("exit yes") << "сmd8" << Answer::Yes << true;
@@ -349,10 +321,7 @@ private slots:
         const QList<ShownBox> shown = game.boxes.takeShown();
         QCOMPARE(shown.size(), 1);
         if (button == "cmd1") {
-            QCOMPARE(shown.first().title, QStringLiteral("условия игры"));
-            QCOMPARE(shown.first().style, yesNoQuestion);
-            QVERIFY(shown.first().prompt.startsWith(QStringLiteral("Вам предлагается сделать ставку(ставка")));
-            QVERIFY(shown.first().prompt.endsWith(QStringLiteral("заработанную Вами сумму. Желаем Вам удачи!")));
+            checkRulesBox(shown.first());
         } else {
             QCOMPARE(shown.first(), exitBox(" 6"));
         }

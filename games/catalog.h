@@ -60,7 +60,8 @@ struct Game {
 // The games of games/list.txt, in its order.
 const QList<Game>& games();
 
-// The icon sizes of the games that pack theirs from icons/.
-inline const QList<int> packedIconSizes = {16, 32, 48, 64, 128};
+// The icon sizes of the games that pack their window icon from their desktop
+// icons: GAMES_ICON_SIZES of the top CMakeLists.txt.
+inline const QList<int> packedIconSizes = {GAMES_ICON_SIZES};
 
 } // namespace catalog

@@ -18,6 +18,12 @@ app_id_prefix() {
     sed -n 's/^set(GAMES_APP_ID_PREFIX \([^ )]*\))$/\1/p' "$root/CMakeLists.txt"
 }
 
+# icon_sizes: the sizes in pixels of every game's PNG icons, one a line, as
+# the top CMakeLists.txt sets them.
+icon_sizes() {
+    sed -n 's/^set(GAMES_ICON_SIZES \([0-9 ]*\))$/\1/p' "$root/CMakeLists.txt" | tr ' ' '\n'
+}
+
 # as_root COMMAND...: runs it as root, through sudo when we are not.
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

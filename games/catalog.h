@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 // Every game's windows, with a few moves a player makes in them, for the
@@ -45,6 +46,9 @@ struct Game {
     // The sizes every window's icon carries; none where the windows keep
     // the default icon.
     QList<int> iconSizes = {};
+    // What the game compares a player's typing with (a stake, a side of the
+    // coin), in the language it speaks now; none where any text will do.
+    std::function<QStringList()> typedWords = [] { return QStringList(); };
     QString event = {};  // what one play() is: "throw", "toss", "launch"
     // What a player does before the first event (a stake, a name), and the
     // nth event itself.

@@ -29,6 +29,15 @@ as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
+# package_on_machine PACKAGE: dpkg's state of PACKAGE ("install ok installed
+# 1.0.0") when any of it is on this machine: installed, half installed, or
+# removed with its configuration files left; nothing when none of it is.
+package_on_machine() {
+    local state
+    state=$(dpkg-query -W -f='${Status} ${Version}' "$1" 2>/dev/null || true)
+    [[ -z "$state" || "$state" == "unknown ok not-installed"* ]] || echo "$state"
+}
+
 # missing_packages LIST...: the packages in those lists that are not installed.
 missing_packages() {
     local package

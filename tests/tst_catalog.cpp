@@ -18,14 +18,21 @@ QString kind(const Form& window)
     return QString::fromUtf8(window.metaObject()->className()) + QLatin1Char(' ') + window.objectName();
 }
 
-QList<Form*> visibleForms()
+// The windows shown, and in `buttons` those of their buttons a player can press.
+QSet<QString> shownWindows(QList<QAbstractButton*>* buttons = nullptr)
 {
-    QList<Form*> forms;
+    QSet<QString> kinds;
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (auto* form = qobject_cast<Form*>(window); form && form->isVisible())
-            forms.append(form);
+        auto* form = qobject_cast<Form*>(window);
+        if (!form || !form->isVisible())
+            continue;
+        kinds.insert(kind(*form));
+        for (QAbstractButton* button : buttons ? form->findChildren<QAbstractButton*>() : QList<QAbstractButton*>()) {
+            if (button->isVisible() && button->isEnabled())
+                buttons->append(button);
+        }
     }
-    return forms;
+    return kinds;
 }
 
 } // namespace
@@ -58,31 +65,22 @@ private slots:
             runtime = std::make_unique<Runtime>(game.programName, random, dialogs);
             return QPointer<Form>(game.windows.first().open(*runtime));
         };
-        QSet<QString> listed, seen;
-        const auto look = [&] {
-            for (Form* form : visibleForms())
-                seen.insert(kind(*form));
-        };
         const RaiseWarningFilter quiet;
         const QPointer<Form> startup = restart();
+        QSet<QString> listed, seen;
         for (const catalog::Window& window : game.windows)
             listed.insert(kind(*std::unique_ptr<Form>(window.make(*runtime))));
 
         const catalog::Player player{*startup, [](QAbstractButton* button) { button->click(); }};
         if (game.prepare)
             game.prepare(player);
-        for (int n = 0; n < 60 && startup && !runtime->hasEnded(); ++n, look())
+        for (int n = 0; n < 60 && startup && !runtime->hasEnded(); ++n, seen += shownWindows())
             game.play(player, n);
         if (game.scene && startup && !runtime->hasEnded())
             game.scene(player);
-        for (int event = 0; event < 400; ++event, look()) {
+        for (int event = 0; event < 400; ++event) {
             QList<QAbstractButton*> buttons;
-            for (Form* form : visibleForms()) {
-                for (QAbstractButton* button : form->findChildren<QAbstractButton*>()) {
-                    if (button->isVisible() && button->isEnabled())
-                        buttons.append(button);
-                }
-            }
+            seen += shownWindows(&buttons);
             if (runtime->hasEnded() || buttons.isEmpty())
                 restart();
             else

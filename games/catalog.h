@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 // Every game's windows, with a few moves a player makes in them, for the
@@ -45,6 +46,9 @@ struct Game {
     // The sizes every window's icon carries; none where the windows keep
     // the default icon.
     QList<int> iconSizes = {};
+    // What the game compares a player's typing with (a stake, a side of the
+    // coin), in the language it speaks now; none where any text will do.
+    std::function<QStringList()> typedWords = [] { return QStringList(); };
     QString event = {};  // what one play() is: "throw", "toss", "launch"
     // What a player does before the first event (a stake, a name), and the
     // nth event itself.
@@ -60,7 +64,8 @@ struct Game {
 // The games of games/list.txt, in its order.
 const QList<Game>& games();
 
-// The icon sizes of the games that pack theirs from icons/.
-inline const QList<int> packedIconSizes = {16, 32, 48, 64, 128};
+// The icon sizes of the games that pack their window icon from their desktop
+// icons: GAMES_ICON_SIZES of the top CMakeLists.txt.
+inline const QList<int> packedIconSizes = {GAMES_ICON_SIZES};
 
 } // namespace catalog

@@ -53,6 +53,13 @@ int runEventLoop(const Runtime& runtime)
     if (!runtime.hasEnded())
         QApplication::exec();
     // Windows still open when End came; deleting them here keeps leak checks quiet.
+    deleteOpenForms();
+    return 0;
+}
+
+void deleteOpenForms()
+{
+    // Deleting one window may delete another it owns: hence the guarded list.
     QList<QPointer<Form>> forms;
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (auto* form = qobject_cast<Form*>(window))
@@ -60,7 +67,6 @@ int runEventLoop(const Runtime& runtime)
     }
     for (const QPointer<Form>& form : forms)
         delete form.data();
-    return 0;
 }
 
 } // namespace shell

@@ -19,6 +19,9 @@ void prepareApplication(const QString& programName);
 // Runs the event loop until End or the last window closes; exit status 0.
 int runEventLoop(const Runtime& runtime);
 
+// Deletes every window still open: those left when End came, or by a test.
+void deleteOpenForms();
+
 // Answers --version and --help (or -h) on standard output and gives the exit
 // status; nothing for any other command line, whose options are Qt's.
 // Needs no display, so it runs before the application exists.

@@ -4,7 +4,8 @@
 
 namespace shell {
 
-// The boxes the player sees: Qt's standard dialogs with Russian buttons.
+// The boxes the player sees: Qt's standard dialogs, their buttons in the
+// game's language.
 class QtDialogs final : public Dialogs {
 public:
     int messageBox(const QString& prompt, int style, const QString& title) override;

@@ -188,8 +188,6 @@ QString signPaddedText(const Value& v)
     return text.startsWith(QLatin1Char('-')) ? text : QLatin1Char(' ') + text;
 }
 
-Value concat(const Value& a, const Value& b) { return Value::text(plainText(a) + plainText(b)); }
-
 std::int16_t int16Result(int v)
 {
     if (!fits<std::int16_t>(v))

@@ -60,8 +60,6 @@ Value roundDown(const Value& v);
 QString plainText(const Value& v);
 // The same with a blank where a plus sign would stand: " 7055", "-5".
 QString signPaddedText(const Value& v);
-// Both sides as text, numbers written plainly, joined left first.
-Value concat(const Value& a, const Value& b);
 
 // The result of arithmetic on 16-bit integer variables, worked out in int:
 // RuntimeError 6 outside -32768..32767, where a Value would widen instead.

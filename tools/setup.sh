@@ -18,9 +18,24 @@ app_id_prefix() {
     sed -n 's/^set(GAMES_APP_ID_PREFIX \([^ )]*\))$/\1/p' "$root/CMakeLists.txt"
 }
 
+# icon_sizes: the sizes in pixels of every game's PNG icons, one a line, as
+# the top CMakeLists.txt sets them.
+icon_sizes() {
+    sed -n 's/^set(GAMES_ICON_SIZES \([0-9 ]*\))$/\1/p' "$root/CMakeLists.txt" | tr ' ' '\n'
+}
+
 # as_root COMMAND...: runs it as root, through sudo when we are not.
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+# package_on_machine PACKAGE: dpkg's state of PACKAGE ("install ok installed
+# 1.0.0") when any of it is on this machine: installed, half installed, or
+# removed with its configuration files left; nothing when none of it is.
+package_on_machine() {
+    local state
+    state=$(dpkg-query -W -f='${Status} ${Version}' "$1" 2>/dev/null || true)
+    [[ -z "$state" || "$state" == "unknown ok not-installed"* ]] || echo "$state"
 }
 
 # missing_packages LIST...: the packages in those lists that are not installed.

@@ -3,5 +3,5 @@
 
 int main(int argc, char** argv)
 {
-    return shell::runProgram<brannock::MainWindow>(argc, argv, QStringLiteral("Brannock"));
+    return shell::runProgram<brannock::MainWindow>(argc, argv, QStringLiteral(GAME_PROGRAM_NAME));
 }

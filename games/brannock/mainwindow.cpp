@@ -93,7 +93,9 @@ namespace {
 const Value dieFaces = Value::single(5);
 const Value one = Value::single(1);
 const Value pointValue = Value::integer(3000);
-const Value million = Value::longInteger(1000000);
+// Money past which a side has won.
+constexpr int millionMoney = 1000000;
+const Value million = Value::longInteger(millionMoney);
 const Value lastThrow = Value::integer(51);
 
 
@@ -176,7 +178,7 @@ void MainWindow::throwDice()
     if (throwNumber == lastThrow) {
         msgBox(tr("Game over"), Style::Exclamation, tr("Конец игры"));
         resetGame();
-    } else if (computerMoney > 1000000) {
+    } else if (computerMoney > millionMoney) {
         msgBox(tr("Game over. Вы проиграли. Ха Ха Ха!!!!"), Style::Exclamation, tr("Конец игры"));
         resetGame();
     }

@@ -3,5 +3,5 @@
 
 int main(int argc, char** argv)
 {
-    return shell::runProgram<corvane::MainWindow>(argc, argv, QStringLiteral("Corvane"));
+    return shell::runProgram<corvane::MainWindow>(argc, argv, QStringLiteral(GAME_PROGRAM_NAME));
 }

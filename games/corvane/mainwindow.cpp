@@ -73,6 +73,8 @@ const Value drawRange = Value::single(10);
 constexpr std::int16_t edge = 5;
 
 Value startingCoins() { return Value::integer(15); }
+// The fresh game shows this beside its 15 coins until the next toss.
+const Value freshTotal = Value::integer(10000);
 
 } // namespace
 
@@ -127,16 +129,15 @@ void MainWindow::tossCoin()
     coins = side == outcome ? coins + stake : coins - stake;
     Value total = coins * coinValue;
 
-    // The fresh game shows 10000 beside its 15 coins until the next toss.
     if (total <= zero) {
         msgBox(tr("Вы проиграли :( ! Сыграем еще?"), Style::Question);
         coins = startingCoins();
-        total = Value::integer(10000);
+        total = freshTotal;
     }
     if (total >= winningTotal) {
         msgBox(tr("Вы выиграли :) ! Сыграем еще?"), Style::Question);
         coins = startingCoins();
-        total = Value::integer(10000);
+        total = freshTotal;
     }
     coinsLabel->setText(tr("На данный момент у Вас монет: %1").arg(sentenceNumber(coins)));
     totalLabel->setText(tr("Общая сумма: %1$").arg(sentenceNumber(total)));

@@ -3,5 +3,5 @@
 
 int main(int argc, char** argv)
 {
-    return shell::runProgram<marrowby::MainWindow>(argc, argv, QStringLiteral("Marrowby"));
+    return shell::runProgram<marrowby::MainWindow>(argc, argv, QStringLiteral(GAME_PROGRAM_NAME));
 }

@@ -1,7 +1,6 @@
 #include "mainwindow.h"
 #include "language.h"
 
-#include <QFontMetrics>
 #include <QPushButton>
 
 namespace marrowby {

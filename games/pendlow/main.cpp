@@ -3,5 +3,5 @@
 
 int main(int argc, char** argv)
 {
-    return shell::runProgram<pendlow::MainWindow>(argc, argv, QStringLiteral("Pendlow"));
+    return shell::runProgram<pendlow::MainWindow>(argc, argv, QStringLiteral(GAME_PROGRAM_NAME));
 }

@@ -10,6 +10,7 @@ catalog::Game catalogEntry()
     return {
         .windows = {catalog::window<MainWindow>(), catalog::window<RulesWindow>("rules")},
         .iconSizes = catalog::packedIconSizes,
+        .typedWords = [] { return QStringList{QStringLiteral("200"), QStringLiteral("250")}; },
         .event = QStringLiteral("launch"),
         .play = [](const Player& player, int) { player.click("cmd1"); },
         // A stake, the three fields launched, the points, the money and the verdict.

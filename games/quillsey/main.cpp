@@ -3,5 +3,5 @@
 
 int main(int argc, char** argv)
 {
-    return shell::runProgram<quillsey::MainWindow>(argc, argv, QStringLiteral("Quillsey"));
+    return shell::runProgram<quillsey::MainWindow>(argc, argv, QStringLiteral(GAME_PROGRAM_NAME));
 }

@@ -9,6 +9,7 @@ catalog::Game catalogEntry()
     return {
         .windows = {catalog::window<MainWindow>()},
         .iconSizes = {16, 32},  // the smile's own two
+        .typedWords = [] { return QStringList{MainWindow::tr("орел"), MainWindow::tr("решка"), QStringLiteral("50")}; },
         .event = QStringLiteral("toss"),
         .prepare =
             [](const Player& player) {

@@ -3,5 +3,5 @@
 
 int main(int argc, char** argv)
 {
-    return shell::runProgram<tessaly::MainWindow>(argc, argv, QStringLiteral("Tessaly"));
+    return shell::runProgram<tessaly::MainWindow>(argc, argv, QStringLiteral(GAME_PROGRAM_NAME));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "form.h"
+#include "program.h"
 #include "runtime.h"
 #include "scripteddialogs.h"
 #include "scriptedrandom.h"
@@ -74,13 +75,7 @@ public:
 inline void deleteOpenWindows()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QList<QPointer<Form>> open;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (auto* form = qobject_cast<Form*>(window))
-            open.append(form);
-    }
-    for (const QPointer<Form>& form : open)
-        delete form.data();
+    deleteOpenForms();
 }
 
 } // namespace shell

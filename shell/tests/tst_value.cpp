@@ -149,12 +149,6 @@ private slots:
         QCOMPARE(signPaddedText(v), signPadded);
     }
 
-    void concatWritesNumbersPlainly()
-    {
-        QCOMPARE(plainText(concat(str("Ход № "), i16(1))), QStringLiteral("Ход № 1"));
-        QCOMPARE(plainText(concat(Value(), sng(2.5f))), QStringLiteral("2.5"));
-    }
-
     void int16ResultOverflowsAtItsLimits_data()
     {
         columns<int, bool>("v", "overflows");

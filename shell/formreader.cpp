@@ -48,6 +48,9 @@ void Form::applyReaderNotes(const FormSpec& description)
         case ReaderNote::Kind::Description:
             target->setAccessibleDescription(text);
             break;
+        case ReaderNote::Kind::SpokenName:
+            setSpokenName(target, text);
+            break;
         }
     }
 }

@@ -75,7 +75,7 @@ const FormSpec description = {
         vertical("Line4", bandRight, 2760, 3720),
     },
     .reader = {
-        named("Lbln", QT_TRANSLATE_NOOP("brannock::MainWindow", "Игрок")),
+        spokenAs("Lbln", QT_TRANSLATE_NOOP("brannock::MainWindow", "Игрок")),
         labelledBy("txta", {"lbl1", 0}, QT_TRANSLATE_NOOP("brannock::MainWindow", "кость 1")),
         labelledBy("txtb", {"lbl1", 0}, QT_TRANSLATE_NOOP("brannock::MainWindow", "кость 2")),
         labelledBy("txt1", {"lbl1", 0}, QT_TRANSLATE_NOOP("brannock::MainWindow", "деньги")),

@@ -201,12 +201,12 @@ private slots:
         boxes.answer(Answer::Ok);
         form.button("Go")->click();
         QCOMPARE(boxes.takeShown().size(), 1);
-        QCOMPARE(spoken, QStringList({"ИГРОК 7, Ход № 1, ИГРОК очки 12", "ИГРОК очки 20"}));
+        QCOMPARE(spoken, QStringList({"ИГРОК: 7, Ход № 1, ИГРОК очки: 12", "ИГРОК очки: 20"}));
         spoken.clear();
         boxes.answer(Answer::Ok);
         form.button("Go")->click();
         QCOMPARE(boxes.takeShown().size(), 1);
-        QCOMPARE(spoken, QStringList({"ИГРОК очки 12", "ИГРОК очки 20"}));
+        QCOMPARE(spoken, QStringList({"ИГРОК очки: 12", "ИГРОК очки: 20"}));
     }
 
     void boxIsReadAgainAfterItsError()
@@ -218,7 +218,7 @@ private slots:
         boxes.answer(Answer::Ok);
         form.textBox("Bet")->setText(QStringLiteral("5x"));
         QCOMPARE(boxes.takeShown().size(), 1);
-        QTRY_COMPARE(spoken, QStringList({"Ставка 5x"}));
+        QTRY_COMPARE(spoken, QStringList({"Ставка: 5x"}));
         QCOMPARE(QApplication::focusWidget(), form.textBox("Bet"));
     }
 };

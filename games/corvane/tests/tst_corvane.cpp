@@ -1,9 +1,11 @@
 #include "corvane/mainwindow.h"
 #include "gameharness.h"
+#include "language.h"
 #include "qtdialogs.h"
 
 #include <QGroupBox>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QTest>
 #include <memory>
 
@@ -265,6 +267,39 @@ private slots:
         QTest::mouseClick(window->button("CmdM"), Qt::LeftButton);
         QCOMPARE(window->label("Label1")->text(), QStringLiteral("Ребро!"));
         QCOMPARE(window->label("Label2", 1)->text(), coinsCaption(" 15"));
+    }
+    // A lost game and a won one in English, the score and every box as an
+    // English player reads them.
+    void wholeGamesInEnglish()
+    {
+        useLanguage(QStringLiteral("en"));
+        const auto russianAgain = qScopeGuard([] { useLanguage(sourceLanguage); });
+        Corvane game;
+        QCOMPARE(game.scoreLabels(),
+                 (QStringList{"Your coins: 15", "Coins to win: ", "You can win: $0", " Total: $15000"}));
+        game.boxes.answer(Answer::Ok);
+        game.click("CmdM");
+        game.pick(5, heads);
+        game.lose(2);
+        game.boxes.answer(Answer::Ok);
+        game.toss(6);
+        QCOMPARE(game.text("Label1"), QStringLiteral("Tails!"));
+        game.pick(10, tails);
+        for (int i = 0; i < 8; ++i)
+            game.toss(7);
+        game.click("STM", 5);
+        QCOMPARE(game.scoreLabels(),
+                 (QStringList{"Your coins: 95", "Coins to win: 5", "You can win: 5000", "Total: $95000"}));
+        game.boxes.answer(Answer::Ok);
+        game.toss(5);
+        QCOMPARE(game.text("Label1"), QStringLiteral("Edge!"));
+        QCOMPARE(game.boxes.takeShown(),
+                 (QList<ShownBox>{{QStringLiteral("Place your bet!"), Style::Information, program},
+                                  {QStringLiteral("You lost :( Let's play again!"), Style::Question, program},
+                                  {QStringLiteral("You won :) Let's play again!"), Style::Question, program}}));
+        QCOMPARE(game.scoreLabels(),
+                 (QStringList{"Your coins: 15", "Coins to win: 5", "You can win: 5000", "Total: $10000"}));
+        QVERIFY(game.scriptUsedUp());
     }
 };
 

@@ -138,9 +138,9 @@ private slots:
                                                 "На данный момент у Вас монет:  5", "Вы проиграли :( ! Сыграем еще?",
                                                 "На данный момент у Вас монет:  15", "Общая сумма:  10000$"};
         QTest::addRow("English") << "en"
-                                 << QStringList{"Place your bet!", "Coins you can win: 9", "You can win: 10000",
-                                                "Coins you have now: 5", "You lost :( ! Play again?",
-                                                "Coins you have now: 15", "Total: $10000"};
+                                 << QStringList{"Place your bet!", "Coins to win: 9", "You can win: 10000",
+                                                "Your coins: 5", "You lost :( Let's play again!",
+                                                "Your coins: 15", "Total: $10000"};
     }
 
     // A whole game of Corvane lost from the keyboard, with the real boxes.

@@ -61,6 +61,16 @@ const FormSpec board = {
     },
 };
 
+// A rules window: nothing to focus, so its text is read as it opens.
+const FormSpec notice = {
+    .name = "Notice",
+    .caption = "Правила",
+    .clientWidth = 4500,
+    .clientHeight = 1000,
+    .backColor = {},
+    .controls = {label("Text", "Ходов всего 25.", {150, 150, 3000, 300})},
+};
+
 class Board : public Form {
     Q_OBJECT
 public:
@@ -220,6 +230,25 @@ private slots:
         QCOMPARE(boxes.takeShown().size(), 1);
         QTRY_COMPARE(spoken, QStringList({"Ставка: 5x"}));
         QCOMPARE(QApplication::focusWidget(), form.textBox("Bet"));
+    }
+
+    // Alt+Tab away and back does not read it again; a new opening does.
+    void textIsReadOncePerOpening()
+    {
+        QWidget elsewhere;
+        elsewhere.show();
+        spoken.clear();
+        for (int opening = 0; opening < 2; ++opening) {
+            Form form(runtime, notice);
+            form.showWindow();
+            for (int activation = 0; activation < 3; ++activation) {
+                QApplication::setActiveWindow(&elsewhere);
+                QApplication::setActiveWindow(&form);
+                QVERIFY(QTest::qWaitForWindowActive(&form));
+                QCoreApplication::processEvents();
+            }
+        }
+        QCOMPARE(spoken, QStringList({"Ходов всего 25.", "Ходов всего 25."}));
     }
 };
 

@@ -219,6 +219,25 @@ private slots:
         QCOMPARE(spoken, QStringList({"ИГРОК очки: 12", "ИГРОК очки: 20"}));
     }
 
+    void nameAndValueWithAPause_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("spoken");
+        QTest::addRow("pause") << "Кость №1" << "4" << "Кость №1: 4";
+        QTest::addRow("caption's own colon") << "сделайте Вашу ставку:" << "5x" << "сделайте Вашу ставку: 5x";
+        QTest::addRow("value that names itself") << "Ход" << "Ход № 1" << "Ход № 1";
+        QTest::addRow("empty") << "Ставка" << " " << "Ставка: пусто";
+    }
+
+    void nameAndValueWithAPause()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, value);
+        QFETCH(QString, spoken);
+        QCOMPARE(namedValue(name, value), spoken);
+    }
+
     void boxIsReadAgainAfterItsError()
     {
         Board form(runtime);

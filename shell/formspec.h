@@ -129,7 +129,7 @@ struct ControlRef {
 
 // What a screen reader needs beyond what the window shows, one entry per fact.
 struct ReaderNote {
-    enum class Kind { LabelledBy, Name, Description };
+    enum class Kind { LabelledBy, Name, Description, SpokenName };
     Kind kind = Kind::Name;
     ControlRef control = "";
     ControlRef label = "";    // LabelledBy: the label whose caption names the box
@@ -146,6 +146,12 @@ constexpr ReaderNote labelledBy(ControlRef control, ControlRef label, const char
 constexpr ReaderNote named(ControlRef control, const char* name)
 {
     return {ReaderNote::Kind::Name, control, "", name};
+}
+// A label that shows a value (a name typed in): its name stays what it
+// shows, and announcements put this word before it ("Игрок: Иван Петров").
+constexpr ReaderNote spokenAs(ControlRef control, const char* name)
+{
+    return {ReaderNote::Kind::SpokenName, control, "", name};
 }
 // Tells apart buttons that share a caption; the name stays the caption.
 constexpr ReaderNote describedAs(ControlRef control, const char* description)

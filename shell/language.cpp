@@ -110,7 +110,11 @@ QString pictureInLanguage(const QString& path)
 
 QString sentenceNumber(const Value& v)
 {
-    return current() == sourceLanguage ? signPaddedText(v) : plainText(v);
+    // Written as the runtime writes it, so an account never set is 0 here too.
+    const QString padded = signPaddedText(v);
+    if (current() == sourceLanguage || v.type() == ValueType::String || !padded.startsWith(QLatin1Char(' ')))
+        return padded;
+    return padded.mid(1);
 }
 
 } // namespace shell

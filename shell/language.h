@@ -32,7 +32,7 @@ QString pictureInLanguage(const QString& path);
 
 // A number inside a sentence: Russian keeps the blank the runtime writes
 // before a number that is not negative, as the games always showed it;
-// a translation writes the number alone.
+// a translation writes it as Russian does, less that blank (0 for empty).
 QString sentenceNumber(const Value& v);
 
 } // namespace shell

@@ -11,6 +11,8 @@ namespace shell {
 
 namespace {
 
+constexpr char spokenNameProperty[] = "spokenName";
+
 class AnnouncerAccessible final : public QAccessibleWidget {
 public:
     explicit AnnouncerAccessible(QWidget* widget)
@@ -61,8 +63,21 @@ QString namedValue(const QString& name, const QString& value)
         value.simplified().isEmpty() ? QCoreApplication::translate("shell::Form", "пусто") : value.simplified();
     if (name.isEmpty() || shown.startsWith(name))
         return shown;
-    //: a name and the value it names, as in "ИГРОК 7055"
-    return QCoreApplication::translate("shell::Form", "%1 %2").arg(name, shown);
+    // A caption that ends in its own colon ("ставку:") gets no second one.
+    const QString bare = name.endsWith(QLatin1Char(':')) ? name.chopped(1) : name;
+    //: a name and the value it names, with a pause between, as in "ИГРОК: 7055"
+    return QCoreApplication::translate("shell::Form", "%1: %2").arg(bare, shown);
+}
+
+QString spokenName(const QWidget* control)
+{
+    const QVariant word = control->property(spokenNameProperty);
+    return word.isValid() ? word.toString() : control->accessibleName();
+}
+
+void setSpokenName(QWidget* control, const QString& name)
+{
+    control->setProperty(spokenNameProperty, name);
 }
 
 QString joinPhrases(const QStringList& phrases)
@@ -111,7 +126,7 @@ QString ShownValues::takeChanges()
         if (now == shown.text)
             continue;
         shown.text = now;
-        phrases.append(namedValue(shown.control->accessibleName(), now));
+        phrases.append(namedValue(spokenName(shown.control), now));
     }
     return joinPhrases(phrases);
 }

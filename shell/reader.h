@@ -18,9 +18,13 @@ public:
     void announce(const QString& phrase);
 };
 
-// "ИГРОК 7055": a value with the name of what shows it; a value that says
+// "ИГРОК: 7055": a value with the name of what shows it; a value that says
 // what it is ("Ход № 1") or has no name stands alone.
 QString namedValue(const QString& name, const QString& value);
+// The name announcements give a control's value: its accessible name, or
+// the word set for a label whose name must stay the value it shows.
+QString spokenName(const QWidget* control);
+void setSpokenName(QWidget* control, const QString& name);
 QString joinPhrases(const QStringList& phrases);
 
 // What the watched boxes and labels of a window show, to tell what one

@@ -61,6 +61,9 @@ void WindowReader::takeControls(const FormSpec& description, const QList<QWidget
         case ReaderNote::Kind::Description:
             target->setAccessibleDescription(text);
             break;
+        case ReaderNote::Kind::SpokenName:
+            setSpokenName(target, text);
+            break;
         }
     }
 }

@@ -12,7 +12,7 @@ set(about_en
 set(about_ru
     "Brannock — игра в кости против компьютера. После регистрации вы и компьютер каждый ход бросаете по две кости, каждое очко стоит 3000, и побеждает тот, кто первым наберёт больше миллиона.")
 set(rules_en
-    "Press Registration (Регистрация) and enter your name: the game throws no dice before you register. Introduction (Ознакомление) greets you and asks whether you are ready to play: answering No ends the game."
+    "Press Register (Регистрация) and enter your name: the game throws no dice before you register. Introduction (Ознакомление) greets you and asks whether you are ready to play: answering No ends the game."
     "Go throws two dice for you (the top row) and two for the computer (the bottom row), each from 1 to 5, and adds 3000 for every point to each side's money. The throw number (Throw, Ход №) is shown in the middle."
     "Pass a million first and you win. If the computer does, or some fifty throws go by without a millionaire, the game is over, and a new one starts with the registration kept. Close the window to leave.")
 set(rules_ru

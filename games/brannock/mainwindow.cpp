@@ -77,7 +77,7 @@ const FormSpec MainWindow::description = {
         vertical("Line4", bandRight, 2760, 3720),
     },
     .reader = {
-        named("Lbln", QT_TR_NOOP("Игрок")),
+        spokenAs("Lbln", QT_TR_NOOP("Игрок")),
         labelledBy("txta", {"lbl1", 0}, QT_TR_NOOP("кость 1")),
         labelledBy("txtb", {"lbl1", 0}, QT_TR_NOOP("кость 2")),
         labelledBy("txt1", {"lbl1", 0}, QT_TR_NOOP("деньги")),

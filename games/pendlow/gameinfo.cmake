@@ -3,12 +3,12 @@
 
 set(name_ru "Компьютерная кость")
 set(rating mild)
-set(summary_en "Throw against the computer: after 18 throws the larger total wins")
+set(summary_en "Throw against the computer: after 18 throws the higher total wins")
 set(summary_ru "Броски против компьютера: после 18 бросков побеждает больший итог")
 set(caption_en "The player's and the computer's throws and totals")
 set(caption_ru "Броски и итоги игрока и компьютера")
 set(about_en
-    "Pendlow (its window is titled Компьютерная кость, the computer die) is a game of chance against the computer. Every throw draws a number below 10000 for you and one for the computer, the numbers add up to totals, and after 18 throws the larger total wins.")
+    "Pendlow (its window is titled Computer dice, in Russian Компьютерная кость) is a game of chance against the computer. Every throw draws a number below 10000 for you and one for the computer, the numbers add up to totals, and after 18 throws the higher total wins.")
 set(about_ru
     "Pendlow («Компьютерная кость») — игра на удачу против компьютера. Каждый бросок даёт вам и компьютеру по числу меньше 10000, числа складываются в итоги, и после 18 бросков побеждает больший итог.")
 set(rules_en
@@ -21,7 +21,7 @@ set(rules_ru
     "Кнопка «Бросок» компьютера лишь напоминает, что первым бросаете вы. Кнопка «Выход» закрывает игру.")
 
 # The menu entry: its tooltip and the words a menu search finds it by.
-set(menu_comment_en "Computer dice: 18 throws against the computer, the larger total wins")
+set(menu_comment_en "Computer dice: 18 throws against the computer, the higher total wins")
 set(menu_comment_ru "Компьютерная кость: 18 бросков против компьютера, побеждает больший итог")
 set(keywords_en "dice;throw")
 set(keywords_ru "кости;бросок")

@@ -62,6 +62,16 @@ const FormSpec board = {
     },
 };
 
+// A rules window: nothing to focus, so its text is read as it opens.
+const FormSpec notice = {
+    .name = "Notice",
+    .caption = "Правила",
+    .clientWidth = 4500,
+    .clientHeight = 1000,
+    .backColor = {},
+    .controls = {label("Text", "Ходов всего 25.", {150, 150, 3000, 300})},
+};
+
 class Board : public Form {
     Q_OBJECT
 public:
@@ -203,12 +213,31 @@ private slots:
         boxes.answer(Answer::Ok);
         form.button("Go")->click();
         QCOMPARE(boxes.takeShown().size(), 1);
-        QCOMPARE(spoken, QStringList({"ИГРОК 7, Ход № 1, ИГРОК очки 12", "ИГРОК очки 20"}));
+        QCOMPARE(spoken, QStringList({"ИГРОК: 7, Ход № 1, ИГРОК очки: 12", "ИГРОК очки: 20"}));
         spoken.clear();
         boxes.answer(Answer::Ok);
         form.button("Go")->click();
         QCOMPARE(boxes.takeShown().size(), 1);
-        QCOMPARE(spoken, QStringList({"ИГРОК очки 12", "ИГРОК очки 20"}));
+        QCOMPARE(spoken, QStringList({"ИГРОК очки: 12", "ИГРОК очки: 20"}));
+    }
+
+    void nameAndValueWithAPause_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("spoken");
+        QTest::addRow("pause") << "Кость №1" << "4" << "Кость №1: 4";
+        QTest::addRow("caption's own colon") << "сделайте Вашу ставку:" << "5x" << "сделайте Вашу ставку: 5x";
+        QTest::addRow("value that names itself") << "Ход" << "Ход № 1" << "Ход № 1";
+        QTest::addRow("empty") << "Ставка" << " " << "Ставка: пусто";
+    }
+
+    void nameAndValueWithAPause()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, value);
+        QFETCH(QString, spoken);
+        QCOMPARE(namedValue(name, value), spoken);
     }
 
     // An event that raises one of its own window and one of another: what
@@ -236,8 +265,27 @@ private slots:
         boxes.answer(Answer::Ok);
         form.textBox("Bet")->setText(QStringLiteral("5x"));
         QCOMPARE(boxes.takeShown().size(), 1);
-        QTRY_COMPARE(spoken, QStringList({"Ставка 5x"}));
+        QTRY_COMPARE(spoken, QStringList({"Ставка: 5x"}));
         QCOMPARE(QApplication::focusWidget(), form.textBox("Bet"));
+    }
+
+    // Alt+Tab away and back does not read it again; a new opening does.
+    void textIsReadOncePerOpening()
+    {
+        QWidget elsewhere;
+        elsewhere.show();
+        spoken.clear();
+        for (int opening = 0; opening < 2; ++opening) {
+            Form form(runtime, notice);
+            form.showWindow();
+            for (int activation = 0; activation < 3; ++activation) {
+                QApplication::setActiveWindow(&elsewhere);
+                QApplication::setActiveWindow(&form);
+                QVERIFY(QTest::qWaitForWindowActive(&form));
+                QCoreApplication::processEvents();
+            }
+        }
+        QCOMPARE(spoken, QStringList({"Ходов всего 25.", "Ходов всего 25."}));
     }
 };
 

@@ -7,6 +7,8 @@
 
 using namespace shell;
 
+Q_DECLARE_METATYPE(shell::Value)
+
 class TestLanguage : public QObject {
     Q_OBJECT
 
@@ -54,20 +56,22 @@ private slots:
 
     void numbersInSentences_data()
     {
-        columns<QString, int, QString>("language", "number", "written");
-        QTest::addRow("Russian keeps the sign's blank") << "ru" << 7 << " 7";
-        QTest::addRow("Russian negative") << "ru" << -7 << "-7";
-        QTest::addRow("English writes the number alone") << "en" << 7 << "7";
-        QTest::addRow("English negative") << "en" << -7 << "-7";
+        columns<QString, Value, QString>("language", "number", "written");
+        QTest::addRow("Russian keeps the sign's blank") << "ru" << Value::integer(7) << " 7";
+        QTest::addRow("Russian negative") << "ru" << Value::integer(-7) << "-7";
+        QTest::addRow("Russian never set") << "ru" << Value() << " 0";
+        QTest::addRow("English writes the number alone") << "en" << Value::integer(7) << "7";
+        QTest::addRow("English negative") << "en" << Value::integer(-7) << "-7";
+        QTest::addRow("English never set") << "en" << Value() << "0";
     }
 
     void numbersInSentences()
     {
         QFETCH(QString, language);
-        QFETCH(int, number);
+        QFETCH(Value, number);
         QFETCH(QString, written);
         useLanguage(language);
-        QCOMPARE(sentenceNumber(Value::integer(number)), written);
+        QCOMPARE(sentenceNumber(number), written);
         useLanguage(sourceLanguage);
     }
 };

@@ -49,9 +49,9 @@
         <translation>empty</translation>
     </message>
     <message>
-        <source>%1 %2</source>
-        <extracomment>a name and the value it names, as in &quot;ИГРОК 7055&quot;</extracomment>
-        <translation>%1 %2</translation>
+        <source>%1: %2</source>
+        <extracomment>a name and the value it names, with a pause between, as in &quot;ИГРОК: 7055&quot;</extracomment>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>, </source>

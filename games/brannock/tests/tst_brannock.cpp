@@ -2,7 +2,9 @@
 #include "boxes.h"
 #include "columns.h"
 #include "gameharness.h"
+#include "language.h"
 
+#include <QScopeGuard>
 #include <QTest>
 
 using namespace shell;
@@ -202,6 +204,40 @@ private slots:
             game.throwDice(1, 1, 1, 1);
             QCOMPARE(game.text("Text"), QStringLiteral("Ход №  2"));
         }
+        QVERIFY(game.scriptUsedUp());
+    }
+
+    // A lost game and a won one in English, every box as an English player
+    // reads it.
+    void wholeGamesInEnglish()
+    {
+        useLanguage(QStringLiteral("en"));
+        const auto russianAgain = qScopeGuard([] { useLanguage(sourceLanguage); });
+        Brannock game;
+        QCOMPARE(game.window->label("lbl1", 0)->text(), QStringLiteral("Player 1"));
+        QCOMPARE(game.window->button("CmdR")->text(), QStringLiteral("Register"));
+        game.boxes.answer(Answer::Ok);
+        game.click("cmd1");
+        game.registerAs(QStringLiteral("Ivan Petrov"));
+        game.throwDice(1, 1, 5, 5, 33);
+        game.boxes.answer(Answer::Ok);
+        game.throwDice(1, 1, 5, 5);
+        game.throwDice(5, 5, 1, 1, 33);
+        QCOMPARE(game.text("Text"), QStringLiteral("Throw 32"));
+        game.boxes.answer(Answer::Ok);
+        game.throwDice(5, 5, 1, 1);
+        game.boxes.answer(Answer::Yes);
+        game.click("cmd2");
+        const QString over = QStringLiteral("Game over");
+        QCOMPARE(game.boxes.takeShown(),
+                 (QList<ShownBox>{
+                     {QStringLiteral("What, forgot to register? It happens."), Style::Ok, QStringLiteral("Register, rookie")},
+                     {QStringLiteral("Enter your full name:"), 0, QStringLiteral("Register"), true},
+                     {QStringLiteral("Game over. You lost. Ha Ha Ha!!!!"), Style::Exclamation, over},
+                     {QStringLiteral("Congratulations, you've won a million!"), Style::Exclamation, over},
+                     {QStringLiteral(" Welcome to Brannock! If you can't wait to win a million, go ahead, just don't "
+                                     "forget to register. Are you ready to play Ordwyn?"),
+                      Style::Question | Style::YesNo, QStringLiteral("End of registration")}}));
         QVERIFY(game.scriptUsedUp());
     }
 };

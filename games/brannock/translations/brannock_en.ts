@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Player1</source>
-        <translation>Player1</translation>
+        <translation>Player 1</translation>
     </message>
     <message>
         <source>Ознакомление</source>
@@ -21,11 +21,11 @@
     </message>
     <message>
         <source>Регистрация</source>
-        <translation>Registration</translation>
+        <translation>Register</translation>
     </message>
     <message>
         <source>Player2</source>
-        <translation>Player2</translation>
+        <translation>Player 2</translation>
     </message>
     <message>
         <source>         Я        компьютер</source>
@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>Введите ваше имя и фамилию:</source>
-        <translation>Enter your first name and surname:</translation>
+        <translation>Enter your full name:</translation>
     </message>
     <message>
         <source> Вас приветствует игра Brannock. Если вам не терпится выиграть миллион тогда вперёд не забудьте только зарегистрироваться. Вы готовы сыграть в Ordwyn?</source>

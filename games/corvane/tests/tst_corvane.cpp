@@ -285,9 +285,9 @@ private slots:
                                                 "На данный момент у Вас монет:  5", "Вы проиграли :( ! Сыграем еще?",
                                                 "На данный момент у Вас монет:  15", "Общая сумма:  10000$"};
         QTest::addRow("English") << "en"
-                                 << QStringList{"Place your bet!", "Coins you can win: 9", "You can win: 10000",
-                                                "Coins you have now: 5", "You lost :( ! Play again?",
-                                                "Coins you have now: 15", "Total: $10000"};
+                                 << QStringList{"Place your bet!", "Coins to win: 9", "You can win: 10000",
+                                                "Your coins: 5", "You lost :( Let's play again!",
+                                                "Your coins: 15", "Total: $10000"};
     }
 
     // A whole game of Corvane lost from the keyboard, with the real boxes.
@@ -352,6 +352,40 @@ private slots:
         QCOMPARE(focus(), QStringLiteral("CmdM"));  // ready for the next game's toss
         QCOMPARE(random.pending(), 0);
         QVERIFY(!runtime.hasEnded());
+    }
+
+    // A lost game and a won one in English, the score and every box as an
+    // English player reads them.
+    void wholeGamesInEnglish()
+    {
+        useLanguage(QStringLiteral("en"));
+        const auto russianAgain = qScopeGuard([] { useLanguage(sourceLanguage); });
+        Corvane game;
+        QCOMPARE(game.scoreLabels(),
+                 (QStringList{"Your coins: 15", "Coins to win: ", "You can win: $0", " Total: $15000"}));
+        game.boxes.answer(Answer::Ok);
+        game.click("CmdM");
+        game.pick(5, heads);
+        game.lose(2);
+        game.boxes.answer(Answer::Ok);
+        game.toss(6);
+        QCOMPARE(game.text("Label1"), QStringLiteral("Tails!"));
+        game.pick(10, tails);
+        for (int i = 0; i < 8; ++i)
+            game.toss(7);
+        game.click("STM", 5);
+        QCOMPARE(game.scoreLabels(),
+                 (QStringList{"Your coins: 95", "Coins to win: 5", "You can win: 5000", "Total: $95000"}));
+        game.boxes.answer(Answer::Ok);
+        game.toss(5);
+        QCOMPARE(game.text("Label1"), QStringLiteral("Edge!"));
+        QCOMPARE(game.boxes.takeShown(),
+                 (QList<ShownBox>{{QStringLiteral("Place your bet!"), Style::Information, program},
+                                  {QStringLiteral("You lost :( Let's play again!"), Style::Question, program},
+                                  {QStringLiteral("You won :) Let's play again!"), Style::Question, program}}));
+        QCOMPARE(game.scoreLabels(),
+                 (QStringList{"Your coins: 15", "Coins to win: 5", "You can win: 5000", "Total: $10000"}));
+        QVERIFY(game.scriptUsedUp());
     }
 };
 

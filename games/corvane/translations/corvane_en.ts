@@ -69,11 +69,11 @@
     </message>
     <message>
         <source>На данный момент у Вас монет: 15</source>
-        <translation>Coins you have now: 15</translation>
+        <translation>Your coins: 15</translation>
     </message>
     <message>
         <source>Можно выиграть монет: </source>
-        <translation>Coins you can win: </translation>
+        <translation>Coins to win: </translation>
     </message>
     <message>
         <source>Можно выиграть: 0$</source>
@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>Можно выиграть монет: %1</source>
-        <translation>Coins you can win: %1</translation>
+        <translation>Coins to win: %1</translation>
     </message>
     <message>
         <source>Можно выиграть: %1</source>
@@ -117,15 +117,15 @@
     </message>
     <message>
         <source>Вы проиграли :( ! Сыграем еще?</source>
-        <translation>You lost :( ! Play again?</translation>
+        <translation>You lost :( Let&apos;s play again!</translation>
     </message>
     <message>
         <source>Вы выиграли :) ! Сыграем еще?</source>
-        <translation>You won :) ! Play again?</translation>
+        <translation>You won :) Let&apos;s play again!</translation>
     </message>
     <message>
         <source>На данный момент у Вас монет: %1</source>
-        <translation>Coins you have now: %1</translation>
+        <translation>Your coins: %1</translation>
     </message>
     <message>
         <source>Общая сумма: %1$</source>

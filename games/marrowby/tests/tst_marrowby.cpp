@@ -2,8 +2,10 @@
 #include "boxes.h"
 #include "columns.h"
 #include "gameharness.h"
+#include "language.h"
 
 #include <QApplication>
+#include <QScopeGuard>
 #include <QTest>
 
 using namespace shell;
@@ -305,6 +307,36 @@ private slots:
         QCOMPARE(throws[0], throws[1]);
         for (const QString& die : throws[0])
             QVERIFY2(QStringList({"1", "2", "3", "4", "5"}).contains(die), qPrintable(die));
+    }
+
+    // One whole game in English, every box as an English player reads it.
+    void wholeGameInEnglish()
+    {
+        useLanguage(QStringLiteral("en"));
+        const auto russianAgain = qScopeGuard([] { useLanguage(sourceLanguage); });
+        Marrowby game;
+        QCOMPARE(game.text("lbl3"), QStringLiteral("Prize"));
+        QCOMPARE(game.text("lbl4", 0), QStringLiteral("Score"));
+        game.move(1, 5, 5);
+        game.boxes.answer(Answer::Ok);
+        game.click("cmd1");
+        game.move(2, 1, 1);
+        for (int moves2 = 1; moves2 < 24; ++moves2) {
+            game.move(1, 5, 5);
+            game.move(2, 1, 1);
+        }
+        QCOMPARE(openWindows<WarningWindow>().first()->windowTitle(), QStringLiteral("Warning!"));
+        game.move(1, 5, 5);
+        game.boxes.answer(Answer::Ok);
+        game.move(2, 1, 1);
+        game.boxes.answer(Answer::No);
+        game.click("cmd5");
+        QCOMPARE(game.boxes.takeShown(),
+                 (QList<ShownBox>{{QStringLiteral("It's Player 2's turn now"), Style::Ok, QStringLiteral("Marrowby")},
+                                  {QStringLiteral("Player 1 wins by 399800 points!"), Style::Exclamation, QStringLiteral("Game over")},
+                                  {QStringLiteral("Do you really want to end the game?"), Style::YesNo | Style::Question,
+                                   QStringLiteral("Exit game")}}));
+        QVERIFY(game.scriptUsedUp());
     }
 };
 

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Сумма</source>
-        <translation>Sum</translation>
+        <translation>Prize</translation>
     </message>
     <message>
         <source>Игрок № 1</source>
@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Счет</source>
-        <translation>Total</translation>
+        <translation>Score</translation>
     </message>
     <message>
         <source>Правила игры</source>
@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>Выход из игры</source>
-        <translation>Quit the game</translation>
+        <translation>Exit game</translation>
     </message>
     <message>
         <source>Конец игры</source>

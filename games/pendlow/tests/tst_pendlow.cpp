@@ -2,7 +2,9 @@
 #include "boxes.h"
 #include "columns.h"
 #include "gameharness.h"
+#include "language.h"
 
+#include <QScopeGuard>
 #include <QTest>
 
 using namespace shell;
@@ -210,6 +212,36 @@ private slots:
         QTest::keyClick(game.window->button("Cmd1"), Qt::Key_Space);
         QCOMPARE(game.text("Lbl3"), QStringLiteral("Ход № 2"));
         QCOMPARE(game.text("Txt3"), QStringLiteral("4"));
+    }
+
+    // Two whole games in English, every box as an English player reads it.
+    void wholeGamesInEnglish()
+    {
+        useLanguage(QStringLiteral("en"));
+        const auto russianAgain = qScopeGuard([] { useLanguage(sourceLanguage); });
+        Pendlow game;
+        game.boxes.answer(Answer::Ok);
+        game.click("cmd2");
+        game.throwOnce(5000, 4000);
+        QCOMPARE(game.text("Lbl3"), QStringLiteral("Throw 1"));
+        game.boxes.answer(Answer::Ok);
+        game.click("cmd2");
+        game.throwTimes(16, 5000, 4000);
+        game.boxes.answer(Answer::Ok);
+        game.boxes.answer(Answer::Ok);
+        game.throwOnce(5000, 4000);
+        game.throwTimes(17, 1, 9999);
+        game.boxes.answer(Answer::Ok);
+        game.boxes.answer(Answer::Ok);
+        game.throwOnce(1, 9999);
+        const ShownBox over{QStringLiteral("Game over!"), Style::Exclamation, QStringLiteral("Computer dice")};
+        const QString title = QStringLiteral("Game over");
+        QCOMPARE(game.boxes.takeShown(),
+                 (QList<ShownBox>{{QStringLiteral(" You go first "), Style::Ok, QStringLiteral("Throw")},
+                                  {QStringLiteral("The computer has already made its move!"), Style::Ok, QStringLiteral("Throw")},
+                                  over, {QStringLiteral("You win by 18000 points"), Style::Exclamation, title},
+                                  over, {QStringLiteral("The computer wins by 179964 points"), Style::Exclamation, title}}));
+        QVERIFY(game.scriptUsedUp());
     }
 };
 

@@ -53,11 +53,11 @@
     </message>
     <message>
         <source>Выигрыш компьютера %1</source>
-        <translation>The computer wins by %1</translation>
+        <translation>The computer wins by %1 points</translation>
     </message>
     <message>
         <source>Ваш выигрыш %1</source>
-        <translation>You win by %1</translation>
+        <translation>You win by %1 points</translation>
     </message>
     <message>
         <source> Вы первый </source>

@@ -3,7 +3,10 @@
 #include "boxes.h"
 #include "columns.h"
 #include "gameharness.h"
+#include "language.h"
 
+#include <QLabel>
+#include <QScopeGuard>
 #include <QTest>
 
 using namespace shell;
@@ -225,6 +228,34 @@ private slots:
         QVERIFY(!game.window->isVisible());
         QCOMPARE(openWindows<RulesWindow>().size(), 0);
         QCOMPARE(game.boxes.takeShown(), QList<ShownBox>());
+    }
+
+    // Two whole games in English, the rules and every box as an English
+    // player reads them.
+    void wholeGamesInEnglish()
+    {
+        useLanguage(QStringLiteral("en"));
+        const auto russianAgain = qScopeGuard([] { useLanguage(sourceLanguage); });
+        Quillsey game;
+        QCOMPARE(game.text("Label1"), QStringLiteral("Bet"));
+        QCOMPARE(game.text("cmd6"), QStringLiteral("Cash in"));
+        game.click("cmd8");
+        QCOMPARE(rulesTexts(openRulesWindows().first()).at(2),
+                 QStringLiteral("Press Cash in to turn your points into money (1 point = 3 roubles)."));
+        QTest::keyClicks(game.window->textBox("txt4"), QStringLiteral("250"));
+        for (const int third : {700, 1}) {
+            game.launch("cmd1", 1, 2, 500);
+            game.launch("cmd2", 3, 4, 600);
+            game.launch("cmd3", 5, 6, third);
+            game.click("cmd4");
+            game.click("cmd6");
+            game.boxes.answer(Answer::Ok);
+            game.click("cmd7");
+        }
+        QCOMPARE(game.boxes.takeShown(),
+                 (QList<ShownBox>{{QStringLiteral("You're a millionaire!!!"), Style::Ok, title},
+                                  {QStringLiteral("Don't be upset, you'll get lucky yet. Try again."), Style::Ok, title}}));
+        QVERIFY(game.scriptUsedUp());
     }
 };
 

@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Счет</source>
-        <translation>Count</translation>
+        <translation>Cash in</translation>
     </message>
     <message>
         <source>Общий результат</source>
@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>Ставка</source>
-        <translation>Stake</translation>
+        <translation>Bet</translation>
     </message>
     <message>
         <source>Очки</source>
@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>Для того, чтобы выиграть миллион, вам нужно назначить ставку(от 200 до 250 рублей)</source>
-        <translation>To win a million, you need to set a stake (from 200 to 250 roubles)</translation>
+        <translation>To win a million, you need to place a bet (from 200 to 250 roubles)</translation>
     </message>
     <message>
         <source>и запустить поочереди три поля. Нажав на кнопку сумма, вы получите общее количество очков.</source>
@@ -88,7 +88,7 @@
     </message>
     <message>
         <source>При нажатии на кнопку счет число ваших очков переводится в деньги(1 очко-3 рубля).</source>
-        <translation>Press Count to turn your points into money (1 point = 3 roubles).</translation>
+        <translation>Press Cash in to turn your points into money (1 point = 3 roubles).</translation>
     </message>
     <message>
         <source>Если вы нажмете кнопку результат, вы узнаете, стали ли вы миллионером.</source>
@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>Для выхода из игры нажмите Exit</source>
-        <translation>To leave the game, press Exit.</translation>
+        <translation>To exit the game, press Exit.</translation>
     </message>
 </context>
 </TS>

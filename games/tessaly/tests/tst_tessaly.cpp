@@ -3,9 +3,11 @@
 #include "boxes.h"
 #include "columns.h"
 #include "gameharness.h"
+#include "language.h"
 
 #include <QIcon>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QFile>
 #include <QTest>
 
@@ -331,6 +333,41 @@ private slots:
             game.click("cmd4");
             QCOMPARE(game.account(), accountLine(" 12"));
         }
+    }
+
+    // A whole game in English, from an account never set to the last box.
+    void wholeGameInEnglish()
+    {
+        useLanguage(QStringLiteral("en"));
+        const auto russianAgain = qScopeGuard([] { useLanguage(sourceLanguage); });
+        Tessaly game;
+        QCOMPARE(game.window->windowTitle(), QStringLiteral("Coin toss"));
+        const auto exitBox = [](const char* number) {
+            return ShownBox{QStringLiteral("Your winnings come to %1 roubles. Exit the game?").arg(QLatin1String(number)),
+                            yesNoQuestion, QStringLiteral("Exit game")};
+        };
+        QCOMPARE(game.exitAnsweringNo(), QList<ShownBox>{exitBox("0")});
+        game.typeBet("10");
+        game.typeSide(QStringLiteral("heads"));
+        game.click("cmd2");
+        QCOMPARE(game.account(), QStringLiteral("Your balance: 20"));
+        game.click("cmd3");
+        game.click("cmd4");
+        QCOMPARE(game.text("txt1"), QStringLiteral("tails"));
+        QCOMPARE(game.account(), QStringLiteral("Your balance: 0"));
+        game.click("cmd4");
+        QCOMPARE(game.account(), QStringLiteral("Your balance: -10"));
+        game.boxes.answer(Answer::Yes);
+        game.click("cmd1");
+        const QList<ShownBox> rules = game.boxes.takeShown();
+        QCOMPARE(rules.size(), 1);
+        QCOMPARE(rules.first().title, QStringLiteral("Rules of the game"));
+        QVERIFY(rules.first().prompt.startsWith(QStringLiteral("Place a bet (any amount you like)")));
+        QCOMPARE(game.exitAnsweringNo(), QList<ShownBox>{exitBox("-10")});
+        game.boxes.answer(Answer::Yes);
+        game.click("сmd8");
+        QCOMPARE(game.boxes.takeShown(), QList<ShownBox>{exitBox("-10")});
+        QVERIFY(game.runtime.hasEnded());
     }
 };
 

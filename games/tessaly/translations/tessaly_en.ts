@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>Вам предлагается сделать ставку(ставка может быть любой), затем задать условия орел или решка и нажать одну из кнопок. В случае, если Ваше условие совпадет с условием выбранной Вами кнопочки, Ваш выигрыш составляет удвоенную сумму Вашей денежной ставки, в случае несовпадения, Ваша ставка переходит маклеру. Игра может продолжатся сколько Вам угодно. Если же хотите выйти из игры, нажмите кнопку Выход. При выходе из игры Вы забираете последнюю заработанную Вами сумму. Желаем Вам удачи!</source>
-        <translation>Place a bet (any amount you like), then call heads or tails and press one of the buttons. If your call matches the side of the button you chose, you win twice your bet; if not, your bet goes to the bookmaker. You can play as long as you like. If you want to leave the game, press Exit. When you leave, you take with you the last sum you have won. We wish you luck!</translation>
+        <translation>Place a bet (any amount you like), then call heads or tails and press one of the buttons. If your call matches the side of the button you chose, you win twice your bet; if not, your bet goes to the bookmaker. You can play as long as you like. If you want to exit the game, press Exit. When you exit, you take with you the last sum you have won. We wish you luck!</translation>
     </message>
     <message>
         <source>условия игры</source>
@@ -49,11 +49,11 @@
     </message>
     <message>
         <source>Сумма вашего выигрыша составляет%1 рублей.Выйти из игры?</source>
-        <translation>Your winnings come to %1 roubles. Quit the game?</translation>
+        <translation>Your winnings come to %1 roubles. Exit the game?</translation>
     </message>
     <message>
         <source>Конец игры</source>
-        <translation>Game over</translation>
+        <translation>Exit game</translation>
     </message>
     <message>
         <source>Ваш счет: %1</source>

@@ -111,6 +111,8 @@ public:
             act(*m_window);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             if (m_runtime->hasEnded() || !m_window) {
+                if (!mayEnd())
+                    QTest::qFail("the program ended without being asked to", __FILE__, __LINE__);
                 ++m_restarts;
                 start();
             } else {
@@ -135,15 +137,14 @@ protected:
     virtual void check(Window& window, const QList<ShownBox>& boxes) = 0;
     // A fresh window: the model starts over too.
     virtual void restarted(Window&) {}
+    // Whether the last event may end the program.
+    virtual bool mayEnd() const { return true; }
 
     // Closes one of the program's other windows, if any is open.
     void closeSomeOtherWindow()
     {
-        QList<QWidget*> others;
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w != m_window && w->isVisible() && qobject_cast<Form*>(w))
-                others.append(w);
-        }
+        QList<Form*> others = openWindows<Form>();
+        others.removeAll(m_window.data());
         if (!others.isEmpty())
             others[input.pick(int(others.size()))]->close();
     }

@@ -64,14 +64,15 @@ private:
     ScriptedRandom random;
     ScriptedDialogs boxes;
     Runtime runtime{QStringLiteral("Образец"), random, boxes};
+    Sample* form = nullptr;
 
 private slots:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+    void init() { form = openStartupForm<Sample>(runtime); }
     void cleanup() { deleteOpenWindows(); }
 
     void twipsBecomePixels()
     {
-        Sample* form = openStartupForm<Sample>(runtime);
         QCOMPARE(form->geometry(), QRect(100, 50, 300, 200));
         QCOMPARE(form->textBox("Box")->geometry(), QRect(20, 20, 100, 30));
         // Inside a frame, positions count from the frame.
@@ -82,7 +83,6 @@ private slots:
 
     void tabOrderAndFirstFocus()
     {
-        Sample* form = openStartupForm<Sample>(runtime);
         const QList<QWidget*> expected = {form->option("Pick", 2), form->option("Pick", 1),
                                           form->button("Go"), form->textBox("Box")};
         QCOMPARE(form->tabOrder(), expected);
@@ -92,7 +92,6 @@ private slots:
 
     void labelsLieUnderWindowedControls()
     {
-        Sample* form = openStartupForm<Sample>(runtime);
         QCOMPARE(form->childAt(30, 30), form->textBox("Box"));
         QCOMPARE(form->childAt(15, 15), form->label("Clear"));
         QVERIFY(!form->label("Clear")->autoFillBackground());
@@ -108,7 +107,6 @@ private slots:
 
     void oneLineLabelsSqueezeInsteadOfWrapping()
     {
-        Sample* form = openStartupForm<Sample>(runtime);
         QLabel* narrow = form->label("Narrow");
         QVERIFY(!narrow->wordWrap());
         QVERIFY(narrow->font().stretch() < 100 && narrow->font().stretch() >= 80);
@@ -119,7 +117,6 @@ private slots:
 
     void optionArraysPassTheirIndex()
     {
-        Sample* form = openStartupForm<Sample>(runtime);
         QVERIFY(!form->option("Pick", 1)->isChecked() && !form->option("Pick", 2)->isChecked());
         QTest::mouseClick(form->option("Pick", 2), Qt::LeftButton);
         QTest::mouseClick(form->option("Pick", 1), Qt::LeftButton);
@@ -128,7 +125,6 @@ private slots:
 
     void errorsAbandonTheProcedureOnly()
     {
-        Sample* form = openStartupForm<Sample>(runtime);
         boxes.answer(Answer::Ok);
         QTest::mouseClick(form->button("Go"), Qt::LeftButton);
         QCOMPARE(form->textBox("Box")->text(), QStringLiteral("до ошибки"));

@@ -11,6 +11,7 @@
 #include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
+#include <optional>
 
 using namespace shell;
 
@@ -84,8 +85,14 @@ struct Watchdog {
 class TestQtDialogs : public QObject {
     Q_OBJECT
 
+private:
+    QtDialogs dialogs;
+    std::optional<Watchdog> watchdog;
+
 private slots:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+    void init() { watchdog.emplace(); }
+    void cleanup() { watchdog.reset(); }
 
     void messageBoxAnswersItsButtons_data()
     {
@@ -109,8 +116,6 @@ private slots:
         QFETCH(QString, language);
         useLanguage(language);
         const auto restoreLanguage = qScopeGuard([] { useLanguage(sourceLanguage); });
-        QtDialogs dialogs;
-        Watchdog watchdog;
         QStringList shown;
         clickInBoxSoon(clicked, &shown);
         QCOMPARE(dialogs.messageBox(QStringLiteral("Выйти?"), style, QStringLiteral("Выход")), answer);
@@ -143,8 +148,6 @@ private slots:
         QFETCH(int, style);
         QFETCH(Keys, keys);
         QFETCH(int, answer);
-        QtDialogs dialogs;
-        Watchdog watchdog;
         typeInBoxSoon(keys);
         QCOMPARE(dialogs.messageBox(QStringLiteral("Выйти?"), style, QStringLiteral("Выход")), answer);
     }
@@ -161,8 +164,6 @@ private slots:
     {
         QFETCH(int, style);
         QFETCH(bool, closes);
-        QtDialogs dialogs;
-        Watchdog watchdog;
         bool closed = false;
         QTimer::singleShot(0, [&] {
             QWidget* box = QApplication::activeModalWidget();
@@ -193,8 +194,6 @@ private slots:
         QFETCH(Keys, keys);
         QFETCH(QString, typed);
         QFETCH(QString, result);
-        QtDialogs dialogs;
-        Watchdog watchdog;
         QStringList buttons;
         typeInBoxSoon(keys, typed, &buttons);
         QCOMPARE(dialogs.inputBox(QStringLiteral("Введите ваше имя и фамилию:"), QStringLiteral("Регистрация")),
@@ -213,8 +212,6 @@ private slots:
     {
         QFETCH(bool, accepted);
         QFETCH(QString, result);
-        QtDialogs dialogs;
-        Watchdog watchdog;
         QTimer::singleShot(0, [accepted] {
             auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
             QVERIFY(dialog);

@@ -49,26 +49,20 @@ public:
 protected:
     void act(MainWindow& window) override
     {
-        m_event = Event::Typing;
-        m_quitting = false;
         m_cleared = false;
         m_lastDie = textBoxes(window)[PlayerDie1]->text();
-        switch (input.pick(actions)) {
+        m_action = input.pick(actions);
+        switch (m_action) {
         case Action::Throw:
-            m_event = Event::Throw;
             input.press(window.button("cmd1"));
             break;
         case Action::Register:
-            m_event = Event::Register;
             input.press(window.button("CmdR"));
             break;
         case Action::Introduce:
-            m_event = Event::Introduce;
-            m_quitting = true;  // a No ends the program
             input.press(window.button("cmd2"));
             break;
         case Action::Close:
-            m_quitting = true;
             window.close();
             break;
         case Action::Type:
@@ -82,8 +76,8 @@ protected:
     {
         const QStringList before = m_screen;
         m_screen = texts(window);
-        switch (m_event) {
-        case Event::Throw:
+        switch (m_action) {
+        case Action::Throw:
             if (!m_registered) {
                 QCOMPARE(boxes, QList<ShownBox>{reminder});
                 QCOMPARE(m_screen, before);
@@ -91,18 +85,19 @@ protected:
                 checkThrow(before, boxes);
             }
             break;
-        case Event::Register:
+        case Action::Register:
             QCOMPARE(boxes, QList<ShownBox>{registration});
             QCOMPARE(m_screen, before);
             m_registered = true;
             m_name = window.label("Lbln")->text();
             break;
-        case Event::Introduce:
+        case Action::Introduce:
             QCOMPARE(boxes, QList<ShownBox>{introduction});
             QCOMPARE(m_screen, before);
             break;
-        case Event::None:
-        case Event::Typing: {
+        case Action::Close:
+            QFAIL("the program went on");
+        case Action::Type: {
             // The game never reads its boxes: typing only changes the typed one.
             QCOMPARE(boxes, QList<ShownBox>());
             QStringList others = m_screen;
@@ -115,10 +110,11 @@ protected:
         QCOMPARE(window.label("Lbln")->text(), m_name);
     }
 
+    // A No to the introduction ends the program.
+    bool mayEnd() const override { return m_action == Action::Introduce || m_action == Action::Close; }
+
     void restarted(MainWindow& window) override
     {
-        QVERIFY2(m_quitting || m_event == Event::None, "the program ended without being asked to");
-        m_event = Event::None;
         m_registered = false;
         m_name.clear();
         newGame();
@@ -131,7 +127,7 @@ protected:
         // what the player saw behind the game's last box.
         QLineEdit* firstDie = textBoxes(window)[PlayerDie1];
         QObject::connect(firstDie, &QLineEdit::textChanged, &window, [this, &window](const QString& text) {
-            if (text.isEmpty() && m_event == Event::Throw && !m_cleared) {
+            if (text.isEmpty() && m_action == Action::Throw && !m_cleared) {
                 m_cleared = true;
                 m_behind = texts(window);
                 m_behind[PlayerDie1] = m_lastDie;
@@ -141,8 +137,6 @@ protected:
     }
 
 private:
-    enum class Event { None, Throw, Register, Introduce, Typing };
-
     void checkThrow(const QStringList& before, const QList<ShownBox>& boxes)
     {
         const QStringList board = m_cleared ? m_behind : m_screen;
@@ -187,8 +181,7 @@ private:
         m_throwNo = 0;
     }
 
-    Event m_event = Event::None;
-    bool m_quitting = false;
+    Action m_action = Action::Type;
     int m_target = 0;
     bool m_registered = false;
     QString m_name;

@@ -65,11 +65,10 @@ public:
 protected:
     void act(MainWindow& window) override
     {
-        m_tossed = false;
-        switch (input.pick(actions)) {
+        m_action = input.pick(actions);
+        switch (m_action) {
         case Action::Toss:
             input.press(window.button("CmdM"));
-            m_tossed = true;
             break;
         case Action::ClickStake:
             input.click(window.option("STM", 1 + input.pick(stakes)));
@@ -97,7 +96,7 @@ protected:
                  QStringLiteral("Можно выиграть монет: ") + (stake ? padded(stake) : QString()));
         QCOMPARE(window.label("Label2", 3)->text(),
                  QStringLiteral("Можно выиграть: ") + (stake ? padded(stake * 1000LL) : QStringLiteral("0$")));
-        if (!m_tossed) {
+        if (m_action != Action::Toss) {
             QCOMPARE(boxes, QList<ShownBox>());
         } else if (!stake || !side) {
             QCOMPARE(boxes, QList<ShownBox>{placeBet});
@@ -155,7 +154,7 @@ private:
         return expected;
     }
 
-    bool m_tossed = false;
+    Action m_action = Action::Close;
     int m_coins = 15;
     QString m_result;
     QString m_coinsText;

@@ -28,6 +28,14 @@ struct Pendlow : GameHarness<MainWindow> {
         for (int i = 0; i < times; ++i)
             throwOnce(player, computer);
     }
+
+    // Eighteen equal throws: the game-over box is answered and play goes on.
+    void tieAt18(int points)
+    {
+        throwTimes(17, points, points);
+        boxes.answer(Answer::Ok);
+        throwOnce(points, points);
+    }
 };
 
 } // namespace
@@ -110,9 +118,7 @@ private slots:
     void tieAt18PlaysOnToAMillion()
     {
         Pendlow game;
-        game.throwTimes(17, 5000, 5000);
-        game.boxes.answer(Answer::Ok);
-        game.throwOnce(5000, 5000);
+        game.tieAt18(5000);
         QCOMPARE(game.boxes.takeShown(), QList<ShownBox>{gameOver});
 
         game.throwOnce(9999, 0);
@@ -135,9 +141,7 @@ private slots:
     void bothMillionairesOnOneThrowShowsOnlyThePlayer()
     {
         Pendlow game;
-        game.throwTimes(17, 9000, 9000);
-        game.boxes.answer(Answer::Ok);
-        game.throwOnce(9000, 9000);
+        game.tieAt18(9000);
         game.throwTimes(93, 9000, 9000);  // 111 throws: 999000 each
         QCOMPARE(game.text("Txt4"), QStringLiteral("999000"));
         game.boxes.takeShown();
@@ -164,9 +168,7 @@ private slots:
         QFETCH(bool, player);
         Pendlow game;
         const auto throwFor = [&](int points) { game.throwOnce(player ? points : 0, player ? 0 : points); };
-        game.throwTimes(17, 5000, 5000);
-        game.boxes.answer(Answer::Ok);
-        game.throwOnce(5000, 5000);
+        game.tieAt18(5000);
         for (int i = 0; i < 91; ++i)
             throwFor(9999);
         game.boxes.takeShown();

@@ -27,11 +27,10 @@ public:
 protected:
     void act(MainWindow& window) override
     {
-        m_threw = false;
-        switch (input.pick(actions)) {
+        m_action = input.pick(actions);
+        switch (m_action) {
         case Action::AskComputer:
             input.click(window.button("cmd2"));
-            m_askedComputer = true;
             break;
         case Action::Type: {
             const QList<QLineEdit*> boxes = textBoxes(window);
@@ -47,19 +46,17 @@ protected:
             break;
         case Action::Throw:
             input.click(window.button("Cmd1"));
-            m_threw = true;
             break;
         }
     }
 
     void check(MainWindow& window, const QList<ShownBox>& boxes) override
     {
-        if (m_askedComputer) {
-            m_askedComputer = false;
+        if (m_action == Action::AskComputer) {
             QCOMPARE(boxes, QList<ShownBox>{m_throws == 0 ? youFirst : computerHasThrown});
             return;
         }
-        if (!m_threw) {
+        if (m_action != Action::Throw) {
             QCOMPARE(boxes, QList<ShownBox>());
             return;
         }
@@ -105,8 +102,7 @@ private:
         m_computer = 0;
     }
 
-    bool m_threw = false;
-    bool m_askedComputer = false;
+    Action m_action = Action::Type;
     int m_throws = 0;
     long long m_player = 0;
     long long m_computer = 0;

@@ -26,7 +26,8 @@ const QStringList gameWords = {
     QStringLiteral("1000001"), QStringLiteral("8.991E+303"), QStringLiteral("двести"),
 };
 
-enum class Action { Launch, Points, Money, Verdict, Rules, CloseRules, Exit, CloseMain, Type };
+// The buttons cmd4 to cmd8 first, in their order.
+enum class Action { Points = 4, Exit, Money, Verdict, Rules, Launch, CloseRules, CloseMain, Type };
 const Weight<Action> actions[] = {
     {Action::Launch, 300}, {Action::Points, 100}, {Action::Money, 80}, {Action::Verdict, 80},
     {Action::Rules, 20}, {Action::CloseRules, 20}, {Action::Exit, 3}, {Action::CloseMain, 2}, {Action::Type, 395},
@@ -88,37 +89,16 @@ public:
 protected:
     void act(MainWindow& window) override
     {
-        m_event = Event::Typing;
-        m_quitting = false;
-        switch (input.pick(actions)) {
+        m_action = input.pick(actions);
+        switch (m_action) {
         case Action::Launch:
             m_target = input.pick(3);
-            m_event = Event::Launch;
             input.press(window.button(launchButtons[m_target]));
             break;
-        case Action::Points:
-            pressResultButton(window, Event::Points, QStringLiteral("cmd4"));
-            break;
-        case Action::Money:
-            pressResultButton(window, Event::Money, QStringLiteral("cmd6"));
-            break;
-        case Action::Verdict:
-            pressResultButton(window, Event::Verdict, QStringLiteral("cmd7"));
-            break;
-        case Action::Rules:
-            m_event = Event::Rules;
-            input.press(window.button("cmd8"));
-            break;
         case Action::CloseRules:
-            m_event = Event::CloseRules;
             closeSomeOtherWindow();
             break;
-        case Action::Exit:
-            m_quitting = true;
-            input.press(window.button("cmd5"));
-            break;
         case Action::CloseMain:
-            m_quitting = true;
             window.close();
             break;
         case Action::Type:
@@ -126,55 +106,60 @@ protected:
             m_typed = input.anyText(gameWords);
             input.typeInto(textBoxes(window)[m_target], m_typed);
             break;
+        default:
+            input.press(window.button(QStringLiteral("cmd%1").arg(int(m_action))));
+            break;
         }
     }
 
     void check(MainWindow& window, const QList<ShownBox>& boxes) override
     {
         QList<ShownBox> expected;
-        switch (m_event) {
-        case Event::None:
-        case Event::Typing:
+        switch (m_action) {
+        case Action::Exit:
+        case Action::CloseMain:
+            QFAIL("the program went on");
+        case Action::Type:
             checkTyping(textBoxes(window)[m_target]);
             break;
-        case Event::Launch:
+        case Action::Launch:
             checkLaunch(textBoxes(window)[m_target]->text());
             break;
-        case Event::Points:
+        case Action::Points:
             expected = apply(Points, pointsOutcome());
             break;
-        case Event::Money:
+        case Action::Money:
             expected = apply(Money, outcomeOf([this] { return checked(parseDouble(m_texts[Points]) * 3); }));
             break;
-        case Event::Verdict:
+        case Action::Verdict:
             expected = verdict();
             break;
-        case Event::Rules: {
+        case Action::Rules: {
             m_rulesOpen = true;
             const QList<RulesWindow*> open = openWindows<RulesWindow>();
             QCOMPARE(open.size(), 1);
             QCOMPARE(rulesShown(open.first()), rules);
             break;
         }
-        case Event::CloseRules:
+        case Action::CloseRules:
             m_rulesOpen = false;
             break;
         }
         if (QTest::currentTestFailed())
             return;
         QCOMPARE(boxes, expected);
-        if (m_event == Event::Points || m_event == Event::Money || m_event == Event::Verdict) {
+        if (m_action == Action::Points || m_action == Action::Money || m_action == Action::Verdict) {
             const QString result = expected.isEmpty() ? QStringLiteral("written") : expected.first().prompt;
-            ++m_outcomes[window.button(m_button)->text() + QLatin1Char(' ') + result];
+            ++m_outcomes[window.button(QStringLiteral("cmd%1").arg(int(m_action)))->text() + QLatin1Char(' ') + result];
         }
         QCOMPARE(texts(window), m_texts);
         QCOMPARE(openWindows<RulesWindow>().size(), m_rulesOpen ? 1 : 0);
     }
 
+    bool mayEnd() const override { return m_action == Action::Exit || m_action == Action::CloseMain; }
+
     void restarted(MainWindow& window) override
     {
-        QVERIFY2(m_quitting || m_event == Event::None, "the program ended without being asked to");
-        m_event = Event::None;
         m_rulesOpen = false;
         m_texts = QStringList(boxCount, QString());
         QCOMPARE(texts(window), m_texts);
@@ -182,15 +167,6 @@ protected:
     }
 
 private:
-    enum class Event { None, Launch, Points, Money, Verdict, Rules, CloseRules, Typing };
-
-    void pressResultButton(MainWindow& window, Event event, const QString& name)
-    {
-        m_event = event;
-        m_button = name;
-        input.press(window.button(name));
-    }
-
     // Typed text replaces the box's text or follows it, as far as the box holds.
     void checkTyping(QLineEdit* box)
     {
@@ -245,8 +221,7 @@ private:
         }
     }
 
-    Event m_event = Event::None;
-    bool m_quitting = false;
+    Action m_action = Action::Type;
     bool m_rulesOpen = false;
     int m_target = 0;
     QString m_typed;
@@ -254,7 +229,6 @@ private:
     int m_lowest = 1000;
     int m_highest = -1;
     int m_launches = 0;
-    QString m_button;
     QMap<QString, int> m_outcomes;
 };
 

@@ -38,18 +38,16 @@ public:
     TessalyStorm() : Storm(program, 23) {}
 
 protected:
-    enum class Event { Play, Rules, Exit, Typed, Quiet };
-
     void act(MainWindow& window) override
     {
         m_betErrors.clear();
-        switch (input.pick(actions)) {
+        m_action = input.pick(actions);
+        switch (m_action) {
         case Action::Play: {
             const PlayButton& play = playButtons[input.pick(int(playButtons.size()))];
             m_side = play.side;
             m_call = window.textBox("txt4")->text();
             input.press(window.button(play.name));
-            m_event = Event::Play;
             break;
         }
         case Action::TypeBet:
@@ -63,37 +61,36 @@ protected:
             break;
         case Action::Rules:
             input.press(window.button("cmd1"));
-            m_event = Event::Rules;
             break;
         case Action::Exit:
             input.press(window.button("сmd8"));
-            m_event = Event::Exit;
             break;
         case Action::Close:
             window.close();
-            m_event = Event::Quiet;
             break;
         }
     }
 
     void check(MainWindow& window, const QList<ShownBox>& boxes) override
     {
-        switch (m_event) {
-        case Event::Play:
+        switch (m_action) {
+        case Action::Play:
             QCOMPARE(boxes, play());
             break;
-        case Event::Typed:
+        case Action::TypeBet:
+        case Action::TypeCall:
+        case Action::TypeOther:
             QCOMPARE(boxes, m_betErrors);
             break;
-        case Event::Rules:
+        case Action::Rules:
             // Answered Yes, or the window would have gone.
             QCOMPARE(boxes.size(), 1);
             checkRulesBox(boxes[0]);
             break;
-        case Event::Exit:
+        case Action::Exit:
             QCOMPARE(boxes, QList<ShownBox>{exitBox(padded(m_account))});
             break;
-        case Event::Quiet:
+        case Action::Close:
             QCOMPARE(boxes, QList<ShownBox>());
             break;
         }
@@ -124,7 +121,6 @@ private:
         const bool rightSide = box == Call && input.chance(0.5);
         input.typeInto(target, rightSide ? (input.chance(0.5) ? heads : tails) : input.anyText(gameWords));
         m_texts[box] = target->text();
-        m_event = Event::Typed;
     }
 
     // Only the exact side wins; a doubled bet beyond 16 bits fails before
@@ -143,7 +139,7 @@ private:
         return {};
     }
 
-    Event m_event = Event::Quiet;
+    Action m_action = Action::Close;
     QString m_side;
     QString m_call;
     std::int16_t m_bet = 0;

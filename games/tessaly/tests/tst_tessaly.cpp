@@ -20,6 +20,13 @@ namespace {
 struct Tessaly : GameHarness<MainWindow> {
     Tessaly() : GameHarness(program) {}
 
+    // A game with this bet typed and this side called.
+    Tessaly(const QString& bet, const QString& side) : Tessaly()
+    {
+        typeBet(bet);
+        typeSide(side);
+    }
+
     QLineEdit* box(const char* name) const { return window->textBox(QString::fromUtf8(name)); }
 
     // Typed over the whole text, so each key raises one change.
@@ -141,9 +148,7 @@ private slots:
         QFETCH(QString, button);
         QFETCH(QString, side);
         for (const QString& called : {heads, tails}) {
-            Tessaly game;
-            game.typeBet("10");
-            game.typeSide(called);
+            Tessaly game("10", called);
             game.click(button);
             QCOMPARE(game.text("txt1"), side);
             QCOMPARE(game.account(), accountLine(called == side ? " 20" : "-10"));
@@ -166,9 +171,7 @@ private slots:
     void sideMustMatchExactly()
     {
         QFETCH(QString, called);
-        Tessaly game;
-        game.typeBet("7");
-        game.typeSide(called);
+        Tessaly game("7", called);
         QCOMPARE(game.box("txt4")->text(), called);
         for (const char* button : {"cmd2", "cmd5", "cmd6", "cmd7"})
             game.click(button);
@@ -248,9 +251,7 @@ private slots:
 
     void accountWidensPastTheLimits()
     {
-        Tessaly game;
-        game.typeBet("16000");
-        game.typeSide(heads);
+        Tessaly game("16000", heads);
         for (int i = 0; i < 3; ++i)
             game.click("cmd2");
         QCOMPARE(game.account(), accountLine(" 96000"));
@@ -279,9 +280,7 @@ private slots:
         QFETCH(QString, keys);
         QFETCH(QList<ShownBox>, errors);
         QFETCH(QString, number);
-        Tessaly game;
-        game.typeBet("10");
-        game.typeSide(heads);
+        Tessaly game("10", heads);
         game.click("cmd2");
 
         for (qsizetype i = 0; i < errors.size(); ++i)

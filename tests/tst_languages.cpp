@@ -1,23 +1,29 @@
-// Every game is the same game in every language: played with the same
-// generator, the same clicks, the same typing and the same answers, the
-// English and the Russian windows show the same numbers and the same boxes
-// in the same order, with the same icons and buttons. And nothing Russian
-// is left in English: not in any window of the catalog as it opens, nor in
-// what a screen reader says of it, nor in any box.
+// Every window of every game in either language, as the program opens it:
+// its icon, what a screen reader gets of it (each label named by what it
+// shows, before and after play, and buttons that share a caption told
+// apart), and nothing Russian left in English. And every game is the same
+// game in every language: played with the same generator, the same clicks,
+// the same typing and the same answers, the English and the Russian windows
+// show the same numbers and the same boxes in the same order, with the same
+// icons and buttons, and no box in English is Russian.
 
 #include "catalog.h"
+#include "gameharness.h"
 #include "language.h"
 #include "storm.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMultiHash>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTest>
+#include <algorithm>
 #include <functional>
-#include <memory>
 
 using namespace shell;
 
@@ -25,6 +31,59 @@ namespace {
 
 using Opener = std::function<Form*(Runtime&)>;
 using Words = std::function<QStringList()>;
+
+// Every box answered as a player going on would, a name typed where asked.
+class AnsweringDialogs final : public Dialogs {
+public:
+    int messageBox(const QString&, int style, const QString&) override
+    {
+        return Style::isYesNo(style) ? Answer::Yes : Answer::Ok;
+    }
+    QString inputBox(const QString&, const QString&) override { return QStringLiteral("Иван Петров"); }
+};
+
+QString accessible(QWidget* widget, QAccessible::Text text)
+{
+    return QAccessible::queryAccessibleInterface(widget)->text(text);
+}
+
+// The labels whose accessible name is not the caption they show.
+QStringList misnamedLabels(const Form& window)
+{
+    QStringList wrong;
+    for (QLabel* label : window.findChildren<QLabel*>()) {
+        if (accessible(label, QAccessible::Name) != label->text())
+            wrong.append(label->objectName() + QStringLiteral(": ") + accessible(label, QAccessible::Name));
+    }
+    return wrong;
+}
+
+// Buttons that share the caption a listener hears but not a description.
+QStringList buttonsToldAlike(const Form& window)
+{
+    QMultiHash<QString, QString> descriptions;  // by caption
+    for (QAbstractButton* button : window.findChildren<QAbstractButton*>())
+        descriptions.insert(accessible(button, QAccessible::Name), accessible(button, QAccessible::Description));
+    QStringList alike;
+    for (const QString& caption : descriptions.uniqueKeys()) {
+        const QStringList told = descriptions.values(caption);
+        if (told.size() > 1 && (told.contains(QString()) || QSet<QString>(told.begin(), told.end()).size() < told.size()))
+            alike.append(caption + QStringLiteral(": ") + told.join(QStringLiteral(" / ")));
+    }
+    return alike;
+}
+
+// A window as the program opens it: the startup window loaded and shown,
+// another made, loaded and shown.
+Form* open(const catalog::Window& window, Runtime& runtime)
+{
+    if (window.role.isEmpty())
+        return window.open(runtime);
+    Form* form = window.make(runtime);
+    form->load();
+    form->showWindow();
+    return form;
+}
 
 // The digits of a text, in order: what must not change with the language.
 QString numbersIn(const QString& text)
@@ -124,10 +183,7 @@ QStringList play(const QString& program, const Opener& open, const QStringList& 
         }
         trace.append(line);
     }
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (qobject_cast<Form*>(w))
-            delete w;
-    }
+    deleteOpenForms();
     useLanguage(sourceLanguage);
     return trace;
 }
@@ -143,33 +199,59 @@ class TestLanguages : public QObject {
 private slots:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
 
-    // A text of a description left out of the translations, or translated in
-    // another window's context, stays Russian.
-    void everyWindowInEnglish_data()
+    void cleanup()
     {
-        QTest::addColumn<QString>("program");
-        QTest::addColumn<Opener>("open");
-        for (const catalog::Game& game : catalog::games()) {
-            for (const catalog::Window& window : game.windows)
-                QTest::newRow(qPrintable(game.title(window))) << game.programName << window.open;
+        deleteOpenWindows();  // with a warning window that play opened
+        useLanguage(sourceLanguage);
+    }
+
+    void everyWindow_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("game");
+        QTest::addColumn<int>("window");
+        for (const QString& language : {sourceLanguage, QStringLiteral("en")}) {
+            for (int g = 0; g < catalog::games().size(); ++g) {
+                const catalog::Game& game = catalog::games()[g];
+                for (int w = 0; w < game.windows.size(); ++w)
+                    QTest::addRow("%s %s", qPrintable(game.title(game.windows[w])), qPrintable(language))
+                        << language << g << w;
+            }
         }
     }
 
-    void everyWindowInEnglish()
+    void everyWindow()
     {
-        QFETCH(QString, program);
-        QFETCH(Opener, open);
-        for (const QString& language : {sourceLanguage, QStringLiteral("en")}) {
-            useLanguage(language);
-            StormInput input(20261209);
-            RandomDialogs boxes(input.rng(), [] { return QString(); });
-            RuntimeRandom random;
-            Runtime runtime(program, random, boxes);
-            const std::unique_ptr<Form> window(open(runtime));
-            const QStringList russian = russianCaptions(*window);
-            QVERIFY2(russian.isEmpty() == (language != sourceLanguage), qPrintable(russian.join(QLatin1Char('\n'))));
+        QFETCH(QString, language);
+        QFETCH(int, game);
+        QFETCH(int, window);
+        useLanguage(language);
+        const catalog::Game& entry = catalog::games()[game];
+        RuntimeRandom random;
+        AnsweringDialogs boxes;
+        Runtime runtime(entry.programName, random, boxes);
+        QPointer<Form> form = open(entry.windows[window], runtime);
+        // A wrong resource name shows the default icon without a word.
+        QList<QSize> icons = form->windowIcon().availableSizes(), squares;
+        std::sort(icons.begin(), icons.end(), [](QSize a, QSize b) { return a.width() < b.width(); });
+        for (int side : entry.iconSizes)
+            squares.append(QSize(side, side));
+        QCOMPARE(icons, squares);
+        // A text of a description left out of the translations, or translated
+        // in another window's context, stays Russian.
+        const QStringList russian = russianCaptions(*form);
+        QVERIFY2(russian.isEmpty() == (language != sourceLanguage), qPrintable(russian.join(QLatin1Char('\n'))));
+        QCOMPARE(buttonsToldAlike(*form), QStringList());
+        QCOMPARE(misnamedLabels(*form), QStringList());
+        if (window > 0)
+            return;
+        const catalog::Player player{*form, [](QAbstractButton* button) { button->click(); }};
+        if (entry.prepare)
+            entry.prepare(player);
+        for (int n = 0; n < 60 && form && !runtime.hasEnded(); ++n) {
+            entry.play(player, n);
+            QCOMPARE(misnamedLabels(*form), QStringList());
         }
-        useLanguage(sourceLanguage);
     }
 
     void sameGameInEnglish_data()

@@ -240,7 +240,7 @@ private slots:
         QCOMPARE(game.text("Label1"), QStringLiteral("Bet"));
         QCOMPARE(game.text("cmd6"), QStringLiteral("Cash in"));
         game.click("cmd8");
-        QCOMPARE(rulesTexts(openRulesWindows().first()).at(2),
+        QCOMPARE(rulesShown(openWindows<RulesWindow>().first()).at(2),
                  QStringLiteral("Press Cash in to turn your points into money (1 point = 3 roubles)."));
         QTest::keyClicks(game.window->textBox("txt4"), QStringLiteral("250"));
         for (const int third : {700, 1}) {
@@ -253,8 +253,8 @@ private slots:
             game.click("cmd7");
         }
         QCOMPARE(game.boxes.takeShown(),
-                 (QList<ShownBox>{{QStringLiteral("You're a millionaire!!!"), Style::Ok, title},
-                                  {QStringLiteral("Don't be upset, you'll get lucky yet. Try again."), Style::Ok, title}}));
+                 (QList<ShownBox>{verdictBox(QStringLiteral("You're a millionaire!!!")),
+                                  verdictBox(QStringLiteral("Don't be upset, you'll get lucky yet. Try again."))}));
         QVERIFY(game.scriptUsedUp());
     }
 };

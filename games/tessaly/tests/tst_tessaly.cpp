@@ -343,7 +343,7 @@ private slots:
         QCOMPARE(game.window->windowTitle(), QStringLiteral("Coin toss"));
         const auto exitBox = [](const char* number) {
             return ShownBox{QStringLiteral("Your winnings come to %1 roubles. Exit the game?").arg(QLatin1String(number)),
-                            yesNoQuestion, QStringLiteral("Exit game")};
+                            Style::YesNo | Style::Question, QStringLiteral("Exit game")};
         };
         QCOMPARE(game.exitAnsweringNo(), QList<ShownBox>{exitBox("0")});
         game.typeBet("10");

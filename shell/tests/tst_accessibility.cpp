@@ -253,7 +253,7 @@ private slots:
             inner.button("Go")->click();
         });
         QCOMPARE(boxes.takeShown().size(), 1);
-        QCOMPARE(spoken, QStringList({"Ставка 5", "ИГРОК 7, Ход № 1, ИГРОК очки 12", "ИГРОК очки 20"}));
+        QCOMPARE(spoken, QStringList({"Ставка: 5", "ИГРОК: 7, Ход № 1, ИГРОК очки: 12", "ИГРОК очки: 20"}));
     }
 
     void boxIsReadAgainAfterItsError()

@@ -223,9 +223,7 @@ private slots:
 
     void nameAndValueWithAPause_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<QString>("spoken");
+        columns<QString, QString, QString>("name", "value", "spoken");
         QTest::addRow("pause") << "Кость №1" << "4" << "Кость №1: 4";
         QTest::addRow("caption's own colon") << "сделайте Вашу ставку:" << "5x" << "сделайте Вашу ставку: 5x";
         QTest::addRow("value that names itself") << "Ход" << "Ход № 1" << "Ход № 1";

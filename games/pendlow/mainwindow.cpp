@@ -96,6 +96,8 @@ void MainWindow::throwForBoth()
     playerTotalBox->setText(plainText(playerTotal));
     computerTotalBox->setText(plainText(computerTotal));
     const Value margin = abs(playerTotal - computerTotal);
+    // Picks the English plural ("by 1 point"); the number is written as the runtime writes it.
+    const int marginCount = margin.toInt32();
     const Value playerLead = playerTotal - computerTotal;
 
     if (throws == throwsPerGame)
@@ -110,11 +112,11 @@ void MainWindow::throwForBoth()
         resetGame();
     }
     if (throws == throwsPerGame && playerLead < zero) {
-        msgBox(tr("Выигрыш компьютера %1").arg(sentenceNumber(margin)), Style::Exclamation, tr("Игра окончена"));
+        msgBox(tr("Выигрыш компьютера %1", nullptr, marginCount).arg(sentenceNumber(margin)), Style::Exclamation, tr("Игра окончена"));
         resetGame();
     }
     if (throws == throwsPerGame && playerLead > zero) {
-        msgBox(tr("Ваш выигрыш %1").arg(sentenceNumber(margin)), Style::Exclamation, tr("Игра окончена"));
+        msgBox(tr("Ваш выигрыш %1", nullptr, marginCount).arg(sentenceNumber(margin)), Style::Exclamation, tr("Игра окончена"));
         resetGame();
     }
 }

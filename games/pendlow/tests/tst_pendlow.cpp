@@ -216,7 +216,7 @@ private slots:
         QCOMPARE(game.text("Txt3"), QStringLiteral("4"));
     }
 
-    // Two whole games in English, every box as an English player reads it.
+    // Three whole games in English, every box as an English player reads it.
     void wholeGamesInEnglish()
     {
         useLanguage(QStringLiteral("en"));
@@ -235,13 +235,18 @@ private slots:
         game.boxes.answer(Answer::Ok);
         game.boxes.answer(Answer::Ok);
         game.throwTimes(18, 1, 9999);
+        game.boxes.answer(Answer::Ok);
+        game.boxes.answer(Answer::Ok);
+        game.throwOnce(1, 0);
+        game.throwTimes(17, 0, 0);
         const ShownBox over{QStringLiteral("Game over!"), Style::Exclamation, QStringLiteral("Computer dice")};
         const QString title = QStringLiteral("Game over");
         QCOMPARE(game.boxes.takeShown(),
                  (QList<ShownBox>{{QStringLiteral(" You go first "), Style::Ok, QStringLiteral("Throw")},
                                   {QStringLiteral("The computer has already made its move!"), Style::Ok, QStringLiteral("Throw")},
                                   over, {QStringLiteral("You win by 18000 points"), Style::Exclamation, title},
-                                  over, {QStringLiteral("The computer wins by 179964 points"), Style::Exclamation, title}}));
+                                  over, {QStringLiteral("The computer wins by 179964 points"), Style::Exclamation, title},
+                                  over, {QStringLiteral("You win by 1 point"), Style::Exclamation, title}}));
         QVERIFY(game.scriptUsedUp());
     }
 };

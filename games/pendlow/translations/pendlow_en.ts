@@ -51,13 +51,19 @@
         <source>Компьютер-миллионер!!!</source>
         <translation>The computer is a millionaire!!!</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Выигрыш компьютера %1</source>
-        <translation>The computer wins by %1 points</translation>
+        <translation>
+            <numerusform>The computer wins by %1 point</numerusform>
+            <numerusform>The computer wins by %1 points</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Ваш выигрыш %1</source>
-        <translation>You win by %1 points</translation>
+        <translation>
+            <numerusform>You win by %1 point</numerusform>
+            <numerusform>You win by %1 points</numerusform>
+        </translation>
     </message>
     <message>
         <source> Вы первый </source>

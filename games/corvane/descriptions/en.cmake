@@ -11,5 +11,5 @@ set(rules
     "Heads comes up five times in ten and tails four times. Once in ten the coin lands on its edge (*Edge*, *Ребро*), which counts as the side you called. A right call wins the bet and a wrong one loses it. Every coin is worth $1000, and the score (*Score*, *Счет*) shows your coins and their sum."
     "The game ends when you have no coins left or reach 100, and a new game starts with 15 coins. Close the window to leave.")
 # The menu entry: its tooltip and the words a menu search finds it by.
-set(menu_comment "Bet 1 to 10 coins on heads or tails; the coin can land on its edge")
+set(menu_comment "Bet 1 to 10 coins on heads or tails, and the coin can land on its edge")
 set(keywords "coin;heads;tails;bet")

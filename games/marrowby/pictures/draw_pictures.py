@@ -315,7 +315,8 @@ def rules_layout(text, width, height):
     """The largest lettering for which the 13 lines and the wish fit, at
     one point a picture pixel: a larger picture scales this layout rather
     than fitting its own, so its lines break at the same words."""
-    words = text["rules"].split()
+    # Broken at plain blanks only: a no-break space keeps its words together.
+    words = text["rules"].split(" ")
     for size in range(30 * SS, 10 * SS, -1):
         letters = rules_lettering(text, size)
         space = letters.length(" ")

@@ -9,7 +9,7 @@ set(about
 set(rules
     "Type your bet into the field under *Bet* (*Ставка*), 200 to 250 roubles as the rules suggest. Then press *Launch 1*, *Launch 2* and *Launch 3* (*Пуск1*, *Пуск2*, *Пуск3*). Each launches its field, which then shows a number from 0 to 999."
     "*Total* (*Сумма*) multiplies the bet by the sum of the three fields and shows your points (*Points*, *Очки*). *Cash In* (*Счет*) turns the points into money at 3 roubles a point (*Your money*, *Ваши деньги*). *Final Result* (*Общий результат*) tells you whether your money is over a million."
-    "*Game Rules* (*Правила игры*) shows the rules and *Exit* (*Выход*) ends the game. A bet that is not a number is reported in a box and changes nothing.")
+    "*Game Rules* (*Правила игры*) shows the rules and *Exit* ends the game. A bet that is not a number is reported in a box and changes nothing.")
 # The menu entry: its tooltip and the words a menu search finds it by.
 set(menu_comment "Three number fields, a bet and points: will you become a millionaire?")
 set(keywords "numbers;bet;million")

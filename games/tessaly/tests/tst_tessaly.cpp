@@ -380,9 +380,9 @@ private slots:
         game.click("cmd4");
         game.typeSide(QStringLiteral("heads"));
         game.click("cmd4");
-        QCOMPARE(game.exitAnsweringNo(),
-                 QList<ShownBox>{{QStringLiteral("Your winnings come to 1 rouble. Exit the game?"),
-                                  Style::YesNo | Style::Question, QStringLiteral("Exit Game")}});
+        const ShownBox exitBox{QStringLiteral("Your winnings come to 1 rouble. Exit the game?"),
+                               Style::YesNo | Style::Question, QStringLiteral("Exit Game")};
+        QCOMPARE(game.exitAnsweringNo(), QList<ShownBox>{exitBox});
     }
 };
 

@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Результат</source>
-        <translation>Resultado</translation>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>орел</source>

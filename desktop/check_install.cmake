@@ -3,7 +3,7 @@
 # name installed files, its icon in every size, each PNG as large as the
 # folder it sits in says, and its metadata and manual pages.
 # cmake -DBUILD_DIR=... -DPREFIX=... -DGAMES=... -DIDS=... -DSIZES=...
-#       -DBINDIR=... -DDATADIR=... -DMANDIR=... -P check_install.cmake
+#       -DBINDIR=... -DDATADIR=... -DMANDIR=... -DSOURCE_DIR=... -P check_install.cmake
 
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
@@ -26,7 +26,16 @@ foreach(game id IN ZIP_LISTS GAMES IDS)
         list(APPEND problems "no menu entry ${id}.desktop")
         continue()
     endif()
-    foreach(file ${DATADIR}/metainfo/${id}.metainfo.xml ${MANDIR}/man6/${game}.6.gz ${MANDIR}/ru/man6/${game}.6.gz)
+    # A manual page in every language the game has a description in.
+    set(pages ${MANDIR}/man6/${game}.6.gz)
+    file(GLOB descriptions ${SOURCE_DIR}/games/${game}/descriptions/*.cmake)
+    foreach(description IN LISTS descriptions)
+        get_filename_component(language ${description} NAME_WE)
+        if(NOT language STREQUAL "en")
+            list(APPEND pages ${MANDIR}/${language}/man6/${game}.6.gz)
+        endif()
+    endforeach()
+    foreach(file ${DATADIR}/metainfo/${id}.metainfo.xml ${pages})
         if(NOT EXISTS ${PREFIX}/${file})
             list(APPEND problems "${game}: no ${file}")
         endif()

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QLocale>
 #include <QTranslator>
+#include <climits>
+#include <cmath>
 #include <memory>
 #include <vector>
 
@@ -115,6 +117,18 @@ QString sentenceNumber(const Value& v)
     if (current() == sourceLanguage || v.type() == ValueType::String || !padded.startsWith(QLatin1Char(' ')))
         return padded;
     return padded.mid(1);
+}
+
+int pluralCount(const Value& v)
+{
+    if (v.type() == ValueType::String)
+        return 0;
+    const double amount = std::fabs(v.toDouble());
+    if (amount != std::floor(amount))
+        return 5;
+    if (amount <= INT_MAX)
+        return static_cast<int>(amount);
+    return 100 + static_cast<int>(std::fmod(amount, 100));
 }
 
 } // namespace shell

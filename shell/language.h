@@ -35,4 +35,10 @@ QString pictureInLanguage(const QString& path);
 // a translation writes it as Russian does, less that blank (0 for empty).
 QString sentenceNumber(const Value& v);
 
+// The count by which a translation picks the plural form of an amount
+// ("1 rouble", "5 рублів"): the amount itself where an int holds it; a larger
+// whole number by its last two digits, which decide the form, kept above
+// 99 so it is never singular where "1" would be; a fraction as many.
+int pluralCount(const Value& v);
+
 } // namespace shell

@@ -96,8 +96,8 @@ void MainWindow::throwForBoth()
     playerTotalBox->setText(plainText(playerTotal));
     computerTotalBox->setText(plainText(computerTotal));
     const Value margin = abs(playerTotal - computerTotal);
-    // Picks the English plural ("by 1 point"); the number is written as the runtime writes it.
-    const int marginCount = margin.toInt32();
+    // Picks the plural ("by 1 point"); the number is written as the runtime writes it.
+    const int marginCount = pluralCount(margin);
     const Value playerLead = playerTotal - computerTotal;
 
     if (throws == throwsPerGame)

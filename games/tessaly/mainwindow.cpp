@@ -104,7 +104,8 @@ void MainWindow::takeBet() { bet = parseInt16(betBox->text()); }
 
 void MainWindow::askToQuit()
 {
-    const QString prompt = tr("Сумма вашего выигрыша составляет%1 рублей.Выйти из игры?").arg(sentenceNumber(account));
+    const QString prompt = tr("Сумма вашего выигрыша составляет%1 рублей.Выйти из игры?", nullptr,
+                              pluralCount(account)).arg(sentenceNumber(account));
     if (msgBox(prompt, Style::YesNo | Style::Question, tr("Конец игры")) == Answer::Yes)
         end();
 }

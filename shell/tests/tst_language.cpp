@@ -29,6 +29,10 @@ private slots:
         QTest::addRow("LANGUAGE=en over C") << QStringList{"en", "C"} << both << "en";
         QTest::addRow("third language") << QStringList{"de-AT", "en"} << QStringList{"ru", "en", "de"} << "de";
         QTest::addRow("no translation at all") << QStringList{"en-US"} << QStringList{"ru"} << "ru";
+        const QStringList six{"ru", "en", "uk", "de", "fr", "es"};
+        for (const char* region : {"uk_UA", "de_CH", "fr_CA", "es_MX", "ru_UA", "en_IE"})
+            QTest::addRow("%s among six", region) << QStringList{region} << six << QString(region).left(2);
+        QTest::addRow("unspoken among six") << QStringList{"pl-PL"} << six << "en";
     }
 
     void picksTheFirstSpokenDesktopLanguage()
@@ -73,6 +77,27 @@ private slots:
         useLanguage(language);
         QCOMPARE(sentenceNumber(number), written);
         useLanguage(sourceLanguage);
+    }
+
+    // The forms of "1 rouble", "2 рублі", "5 рублів", "101 рубль" follow the count.
+    void pluralCounts_data()
+    {
+        columns<Value, int>("amount", "count");
+        QTest::addRow("one") << Value::integer(1) << 1;
+        QTest::addRow("negative") << Value::integer(-21) << 21;
+        QTest::addRow("never set") << Value() << 0;
+        QTest::addRow("32-bit") << Value::longInteger(2000000000) << 2000000000;
+        QTest::addRow("beyond int ends in 01") << Value::real(3000000001.0) << 101;
+        QTest::addRow("beyond int ends in 12") << Value::real(3000000012.0) << 112;
+        QTest::addRow("fraction") << Value::real(1.5) << 5;
+        QTest::addRow("text") << Value::text(QStringLiteral("abc")) << 0;
+    }
+
+    void pluralCounts()
+    {
+        QFETCH(Value, amount);
+        QFETCH(int, count);
+        QCOMPARE(pluralCount(amount), count);
     }
 };
 

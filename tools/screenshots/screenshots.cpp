@@ -1,7 +1,8 @@
 // Renders every window of every game to PNG, offscreen, through the real
-// forms engine: screenshots OUTDIR [LANGUAGE]. The scale comes from
-// QT_SCALE_FACTOR; files rendered above scale 1 get an @2x-style suffix, and
-// those in another language than Russian its name ("pendlow-en.png").
+// forms engine: screenshots OUTDIR [LANGUAGE...], in every language the
+// games speak unless told. The scale comes from QT_SCALE_FACTOR; files
+// rendered above scale 1 get an @2x-style suffix, and those in another
+// language than Russian its name ("pendlow-en.png").
 
 #include "catalog.h"
 #include "language.h"
@@ -74,18 +75,16 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     shell::prepareApplication(QStringLiteral("screenshots"));
     QApplication::setQuitOnLastWindowClosed(false);
-    if (argc != 2 && argc != 3) {
-        std::fprintf(stderr, "usage: screenshots OUTDIR [LANGUAGE]\n");
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: screenshots OUTDIR [LANGUAGE...]\n");
         return 2;
     }
-    // Russian unless asked: the gallery shows the games as they were written.
-    const QString language = argc == 3 ? QString::fromLocal8Bit(argv[2]) : shell::sourceLanguage;
-    if (!shell::spokenLanguages().contains(language)) {
-        std::fprintf(stderr, "no translation into %s\n", argv[2]);
-        return 2;
+    QStringList languages = shell::spokenLanguages();
+    if (argc > 2) {
+        languages.clear();
+        for (int i = 2; i < argc; ++i)
+            languages.append(QString::fromLocal8Bit(argv[i]));
     }
-    shell::useLanguage(language);
-    const QString languageSuffix = language == shell::sourceLanguage ? QString() : QLatin1Char('-') + language;
     QDir out(QString::fromLocal8Bit(argv[1]));
     if (!out.mkpath(QStringLiteral("."))) {
         std::fprintf(stderr, "cannot make %s\n", argv[1]);
@@ -93,9 +92,18 @@ int main(int argc, char** argv)
     }
 
     int failures = 0;
-    for (const catalog::Game& game : catalog::games()) {
-        for (const catalog::Window& window : game.windows)
-            failures += renderWindow(out, languageSuffix, game, window);
+    for (const QString& language : languages) {
+        if (!shell::spokenLanguages().contains(language)) {
+            std::fprintf(stderr, "no translation into %s\n", qPrintable(language));
+            return 2;
+        }
+        shell::useLanguage(language);
+        const QString languageSuffix =
+            language == shell::sourceLanguage ? QString() : QLatin1Char('-') + language;
+        for (const catalog::Game& game : catalog::games()) {
+            for (const catalog::Window& window : game.windows)
+                failures += renderWindow(out, languageSuffix, game, window);
+        }
     }
     return failures == 0 ? 0 : 1;
 }

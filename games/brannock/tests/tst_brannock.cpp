@@ -228,16 +228,16 @@ private slots:
         game.throwDice(5, 5, 1, 1);
         game.boxes.answer(Answer::Yes);
         game.click("cmd2");
-        const QString over = QStringLiteral("Game over");
+        const QString over = QStringLiteral("Game Over");
         QCOMPARE(game.boxes.takeShown(),
                  (QList<ShownBox>{
-                     {QStringLiteral("What, forgot to register? It happens."), Style::Ok, QStringLiteral("Register, rookie")},
+                     {QStringLiteral("What, forgot to register? It happens."), Style::Ok, QStringLiteral("Register, Rookie")},
                      {QStringLiteral("Enter your full name:"), 0, QStringLiteral("Register"), true},
                      {QStringLiteral("Game over. You lost. Ha Ha Ha!!!!"), Style::Exclamation, over},
                      {QStringLiteral("Congratulations, you've won a million!"), Style::Exclamation, over},
-                     {QStringLiteral(" Welcome to Brannock! If you can't wait to win a million, go ahead, just don't "
+                     {QStringLiteral("Welcome to Brannock! If you can't wait to win a million, go ahead. Just don't "
                                      "forget to register. Are you ready to play Ordwyn?"),
-                      Style::Question | Style::YesNo, QStringLiteral("End of registration")}}));
+                      Style::Question | Style::YesNo, QStringLiteral("End of Registration")}}));
         QVERIFY(game.scriptUsedUp());
     }
 };

@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>         Я        компьютер</source>
-        <translation>    I&apos;m the computer</translation>
+        <translation>I&apos;m the computer</translation>
     </message>
     <message>
         <source>Введите ваше имя и фамилию:</source>
@@ -37,11 +37,11 @@
     </message>
     <message>
         <source> Вас приветствует игра Brannock. Если вам не терпится выиграть миллион тогда вперёд не забудьте только зарегистрироваться. Вы готовы сыграть в Ordwyn?</source>
-        <translation> Welcome to Brannock! If you can&apos;t wait to win a million, go ahead, just don&apos;t forget to register. Are you ready to play Ordwyn?</translation>
+        <translation>Welcome to Brannock! If you can&apos;t wait to win a million, go ahead. Just don&apos;t forget to register. Are you ready to play Ordwyn?</translation>
     </message>
     <message>
         <source>Конец регистрации</source>
-        <translation>End of registration</translation>
+        <translation>End of Registration</translation>
     </message>
     <message>
         <source>Что забыл зарегистрироваться? Бывает</source>
@@ -49,11 +49,11 @@
     </message>
     <message>
         <source>Зарегистрируйся новичок</source>
-        <translation>Register, rookie</translation>
+        <translation>Register, Rookie</translation>
     </message>
     <message>
         <source>Конец игры</source>
-        <translation>Game over</translation>
+        <translation>Game Over</translation>
     </message>
     <message>
         <source>Поздравляю вы выиграли миллион!</source>

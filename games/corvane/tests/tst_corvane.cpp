@@ -285,7 +285,7 @@ private slots:
                                                 "На данный момент у Вас монет:  5", "Вы проиграли :( ! Сыграем еще?",
                                                 "На данный момент у Вас монет:  15", "Общая сумма:  10000$"};
         QTest::addRow("English") << "en"
-                                 << QStringList{"Place your bet!", "Coins to win: 9", "You can win: 10000",
+                                 << QStringList{"Place your bet!", "Coins to win: 9", "You can win: $10000",
                                                 "Your coins: 5", "You lost :( Let's play again!",
                                                 "Your coins: 15", "Total: $10000"};
     }
@@ -362,7 +362,7 @@ private slots:
         const auto russianAgain = qScopeGuard([] { useLanguage(sourceLanguage); });
         Corvane game;
         QCOMPARE(game.scoreLabels(),
-                 (QStringList{"Your coins: 15", "Coins to win: ", "You can win: $0", " Total: $15000"}));
+                 (QStringList{"Your coins: 15", "Coins to win:", "You can win: $0", "Total: $15000"}));
         game.boxes.answer(Answer::Ok);
         game.click("CmdM");
         game.pick(5, heads);
@@ -375,7 +375,7 @@ private slots:
             game.toss(7);
         game.click("STM", 5);
         QCOMPARE(game.scoreLabels(),
-                 (QStringList{"Your coins: 95", "Coins to win: 5", "You can win: 5000", "Total: $95000"}));
+                 (QStringList{"Your coins: 95", "Coins to win: 5", "You can win: $5000", "Total: $95000"}));
         game.boxes.answer(Answer::Ok);
         game.toss(5);
         QCOMPARE(game.text("Label1"), QStringLiteral("Edge!"));
@@ -384,7 +384,7 @@ private slots:
                                   {QStringLiteral("You lost :( Let's play again!"), Style::Question, program},
                                   {QStringLiteral("You won :) Let's play again!"), Style::Question, program}}));
         QCOMPARE(game.scoreLabels(),
-                 (QStringList{"Your coins: 15", "Coins to win: 5", "You can win: 5000", "Total: $10000"}));
+                 (QStringList{"Your coins: 15", "Coins to win: 5", "You can win: $5000", "Total: $10000"}));
         QVERIFY(game.scriptUsedUp());
     }
 };

@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Бросить монету</source>
-        <translation>Toss the coin</translation>
+        <translation>Toss the Coin</translation>
     </message>
     <message>
         <source>1 монету</source>
@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Можно выиграть монет: </source>
-        <translation>Coins to win: </translation>
+        <translation>Coins to win:</translation>
     </message>
     <message>
         <source>Можно выиграть: 0$</source>
@@ -81,7 +81,7 @@
     </message>
     <message>
         <source> Общая сумма: 15000 $</source>
-        <translation> Total: $15000</translation>
+        <translation>Total: $15000</translation>
     </message>
     <message>
         <source>Орёл</source>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>Можно выиграть: %1</source>
-        <translation>You can win: %1</translation>
+        <translation>You can win: $%1</translation>
     </message>
     <message>
         <source>Сделайте ставку!</source>

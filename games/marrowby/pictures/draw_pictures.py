@@ -2,10 +2,11 @@
 """Draws Marrowby's three pictures: the main window's dice background,
 the rules card and the last-turn warning, each also at twice the size
 (name@2x.ext) for screens with two pixels a point.  The rules card and the
-warning carry words, so they come in Russian (rules.jpg) and in English
-(rules_en.jpg), laid out alike.  Run with Debian's python3 (it has Pillow);
+warning carry words, so they come in every language of words/ (rules.jpg
+in Russian, rules_<language>.jpg in the others), laid out alike.  Run with Debian's python3 (it has Pillow);
 the files are written next to this script."""
 
+import json
 import math
 from pathlib import Path
 
@@ -25,34 +26,17 @@ EDGE = (32, 32, 32)
 PIP = (0, 0, 0)
 SHADOW = (64, 64, 64)
 
-# The Russian wording is the one players have always seen, slips and all.
-RUSSIAN = {
-    "rules": ("Игру начинает любой игрок. Игра осуществляется поочередно. Сделав ход, "
-              "получив определенную сумму очков и счет, в игру вступает другой игрок и "
-              "действует по аналогичной схеме. Если же в окошке «Кость №1» и «Кость №2» "
-              "выпало 0, то счет не увеличивается, но игру можно продолжать до тех пор "
-              "пока один из участников не дойдет до 1000000 и выше. Число ходов ограничено. "
-              "Ходов всего 25.Позже можно повторить игру. Начав все сначала с нулевым "
-              "запасом очков."),
-    "wish": "Желаю удачи!!!",
-    "warning": ["Внимание!", "Остался последний", "25-й", "ход!!!!"],
-    "misfits": "ю",
-    "ink_sample": "ЙЁру№«",  # the highest and lowest ink, for centring the lettering
+# The words of each language, words/<language>.json: Russian, the wording
+# players have always seen (slips and all), makes rules.jpg; every other
+# language rules_<language>.jpg. Each file holds "rules" and "wish" (the
+# rules picture), "warning" (the warning picture's four lines), "misfits"
+# (letters whose width the font gets wrong) and "ink_sample" (the letters of
+# the highest and lowest ink, for centring the lettering).
+SOURCE_LANGUAGE = "ru"
+LANGUAGES = {
+    ("" if path.stem == SOURCE_LANGUAGE else "_" + path.stem): json.loads(path.read_text(encoding="utf-8"))
+    for path in sorted((HERE / "words").glob("*.json"))
 }
-# The boxes are named as the English main window labels them.
-ENGLISH = {
-    "rules": ("Either player may start the game. Players take turns. Once you have made "
-              "your move and got your points and score, the other player steps in and "
-              "does the same. If the boxes “Die 1” and “Die 2” show 0, the score does not "
-              "go up, but the game can go on until one of the players reaches 1,000,000 "
-              "or more. The number of moves is limited: there are only 25. Afterwards you "
-              "can play again, starting over from scratch with no points."),
-    "wish": "Good luck!!!",
-    "warning": ["Attention!", "Just one move left:", "the 25th", "and last!!!!"],
-    "misfits": "",
-    "ink_sample": "AEHbdhklt!",  # no descenders: neither block's last line has one
-}
-LANGUAGES = {"": RUSSIAN, "_en": ENGLISH}  # file name mark: the words
 RULES_LINES = 13
 
 
@@ -331,7 +315,8 @@ def rules_layout(text, width, height):
     """The largest lettering for which the 13 lines and the wish fit, at
     one point a picture pixel: a larger picture scales this layout rather
     than fitting its own, so its lines break at the same words."""
-    words = text["rules"].split()
+    # Broken at plain blanks only: a no-break space keeps its words together.
+    words = text["rules"].split(" ")
     for size in range(30 * SS, 10 * SS, -1):
         letters = rules_lettering(text, size)
         space = letters.length(" ")

@@ -333,9 +333,9 @@ private slots:
         game.click("cmd5");
         QCOMPARE(game.boxes.takeShown(),
                  (QList<ShownBox>{{QStringLiteral("It's Player 2's turn now"), Style::Ok, QStringLiteral("Marrowby")},
-                                  {QStringLiteral("Player 1 wins by 399800 points!"), Style::Exclamation, QStringLiteral("Game over")},
+                                  {QStringLiteral("Player 1 wins by 399800 points!"), Style::Exclamation, QStringLiteral("Game Over")},
                                   {QStringLiteral("Do you really want to end the game?"), Style::YesNo | Style::Question,
-                                   QStringLiteral("Exit game")}}));
+                                   QStringLiteral("Exit Game")}}));
         QVERIFY(game.scriptUsedUp());
     }
 };

@@ -33,11 +33,11 @@
     </message>
     <message>
         <source>Правила игры</source>
-        <translation>Game rules</translation>
+        <translation>Game Rules</translation>
     </message>
     <message>
         <source>Новая игра</source>
-        <translation>New game</translation>
+        <translation>New Game</translation>
     </message>
     <message>
         <source>Выход</source>
@@ -57,11 +57,11 @@
     </message>
     <message>
         <source>Выход из игры</source>
-        <translation>Exit game</translation>
+        <translation>Exit Game</translation>
     </message>
     <message>
         <source>Конец игры</source>
-        <translation>Game over</translation>
+        <translation>Game Over</translation>
     </message>
     <message>
         <source>Первый игрок выиграл со счётом %1 !</source>
@@ -88,11 +88,11 @@
     <name>marrowby::RulesWindow</name>
     <message>
         <source>Правила игры</source>
-        <translation>Game rules</translation>
+        <translation>Game Rules</translation>
     </message>
     <message>
         <source>Игру начинает любой игрок. Игра осуществляется поочередно. Сделав ход, получив определенную сумму очков и счет, в игру вступает другой игрок и действует по аналогичной схеме. Если же в окошке «Кость №1» и «Кость №2» выпало 0, то счет не увеличивается, но игру можно продолжать до тех пор пока один из участников не дойдет до 1000000 и выше. Число ходов ограничено. Ходов всего 25.Позже можно повторить игру. Начав все сначала с нулевым запасом очков. Желаю удачи!!!</source>
-        <translation>Either player may start the game. Players take turns. Once you have made your move and got your points and score, the other player steps in and does the same. If the boxes “Die 1” and “Die 2” show 0, the score does not go up, but the game can go on until one of the players reaches 1,000,000 or more. The number of moves is limited: there are only 25. Afterwards you can play again, starting over from scratch with no points. Good luck!!!</translation>
+        <translation>Either player may start the game. Players take turns. Once you have made your move and got your prize and your score, the other player steps in and does the same. If the boxes “Die 1” and “Die 2” show 0, the score does not go up, but the game can go on until one of the players reaches 1,000,000 or more. The number of moves is limited: there are only 25. Afterwards you can play again, starting over from scratch with no points. Good luck!!!</translation>
     </message>
 </context>
 <context>
@@ -103,7 +103,7 @@
     </message>
     <message>
         <source>Внимание! Остался последний 25-й ход!!!!</source>
-        <translation>Attention! Just one move left: the 25th and last!!!!</translation>
+        <translation>Careful! Just one move left: the 25th and last!!!!</translation>
     </message>
 </context>
 </TS>

@@ -239,10 +239,10 @@ private slots:
         game.boxes.answer(Answer::Ok);
         game.throwOnce(1, 0);
         game.throwTimes(17, 0, 0);
-        const ShownBox over{QStringLiteral("Game over!"), Style::Exclamation, QStringLiteral("Computer dice")};
-        const QString title = QStringLiteral("Game over");
+        const ShownBox over{QStringLiteral("Game over!"), Style::Exclamation, QStringLiteral("Computer Dice")};
+        const QString title = QStringLiteral("Game Over");
         QCOMPARE(game.boxes.takeShown(),
-                 (QList<ShownBox>{{QStringLiteral(" You go first "), Style::Ok, QStringLiteral("Throw")},
+                 (QList<ShownBox>{{QStringLiteral("You go first"), Style::Ok, QStringLiteral("Throw")},
                                   {QStringLiteral("The computer has already made its move!"), Style::Ok, QStringLiteral("Throw")},
                                   over, {QStringLiteral("You win by 18000 points"), Style::Exclamation, title},
                                   over, {QStringLiteral("The computer wins by 179964 points"), Style::Exclamation, title},

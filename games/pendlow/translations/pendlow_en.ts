@@ -5,7 +5,7 @@
     <name>pendlow::MainWindow</name>
     <message>
         <source> Компьютерная кость</source>
-        <translation> Computer dice</translation>
+        <translation>Computer Dice</translation>
     </message>
     <message>
         <source>ИГРОК</source>
@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>Игра окончена</source>
-        <translation>Game over</translation>
+        <translation>Game Over</translation>
     </message>
     <message>
         <source>Игра окончена!</source>
@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>Компьютерная кость</source>
-        <translation>Computer dice</translation>
+        <translation>Computer Dice</translation>
     </message>
     <message>
         <source>Вы миллионер!!!!</source>
@@ -67,7 +67,7 @@
     </message>
     <message>
         <source> Вы первый </source>
-        <translation> You go first </translation>
+        <translation>You go first</translation>
     </message>
     <message>
         <source>Компьютер ход уже сделал!</source>

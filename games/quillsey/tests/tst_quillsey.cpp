@@ -238,10 +238,10 @@ private slots:
         const auto russianAgain = qScopeGuard([] { useLanguage(sourceLanguage); });
         Quillsey game;
         QCOMPARE(game.text("Label1"), QStringLiteral("Bet"));
-        QCOMPARE(game.text("cmd6"), QStringLiteral("Cash in"));
+        QCOMPARE(game.text("cmd6"), QStringLiteral("Cash In"));
         game.click("cmd8");
         QCOMPARE(rulesShown(openWindows<RulesWindow>().first()).at(2),
-                 QStringLiteral("Press Cash in to turn your points into money (1 point = 3 roubles)."));
+                 QStringLiteral("Press Cash In to turn your points into money (1 point = 3 roubles)."));
         QTest::keyClicks(game.window->textBox("txt4"), QStringLiteral("250"));
         for (const int third : {700, 1}) {
             game.launch("cmd1", 1, 2, 500);
@@ -254,7 +254,7 @@ private slots:
         }
         QCOMPARE(game.boxes.takeShown(),
                  (QList<ShownBox>{verdictBox(QStringLiteral("You're a millionaire!!!")),
-                                  verdictBox(QStringLiteral("Don't be upset, you'll get lucky yet. Try again."))}));
+                                  verdictBox(QStringLiteral("Don't be upset. Your luck will turn. Try again."))}));
         QVERIFY(game.scriptUsedUp());
     }
 };

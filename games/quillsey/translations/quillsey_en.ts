@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Сумма</source>
-        <translation>Sum</translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Еxit</source>
@@ -29,15 +29,15 @@
     </message>
     <message>
         <source>Счет</source>
-        <translation>Cash in</translation>
+        <translation>Cash In</translation>
     </message>
     <message>
         <source>Общий результат</source>
-        <translation>Final result</translation>
+        <translation>Final Result</translation>
     </message>
     <message>
         <source>Правила игры</source>
-        <translation>Game rules</translation>
+        <translation>Game Rules</translation>
     </message>
     <message>
         <source>Ставка</source>
@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>Не растраивайтесь, Вам еще повезет.Попробуйте снова.</source>
-        <translation>Don&apos;t be upset, you&apos;ll get lucky yet. Try again.</translation>
+        <translation>Don&apos;t be upset. Your luck will turn. Try again.</translation>
     </message>
     <message>
         <source>Поле 1</source>
@@ -76,7 +76,7 @@
     <name>quillsey::RulesWindow</name>
     <message>
         <source>Правила игры</source>
-        <translation>Game rules</translation>
+        <translation>Game Rules</translation>
     </message>
     <message>
         <source>Для того, чтобы выиграть миллион, вам нужно назначить ставку(от 200 до 250 рублей)</source>
@@ -84,15 +84,15 @@
     </message>
     <message>
         <source>и запустить поочереди три поля. Нажав на кнопку сумма, вы получите общее количество очков.</source>
-        <translation>and launch the three fields one after another. Press Sum to get your total points.</translation>
+        <translation>and launch the three fields one after another. Press Total to get your points.</translation>
     </message>
     <message>
         <source>При нажатии на кнопку счет число ваших очков переводится в деньги(1 очко-3 рубля).</source>
-        <translation>Press Cash in to turn your points into money (1 point = 3 roubles).</translation>
+        <translation>Press Cash In to turn your points into money (1 point = 3 roubles).</translation>
     </message>
     <message>
         <source>Если вы нажмете кнопку результат, вы узнаете, стали ли вы миллионером.</source>
-        <translation>Press Final result to find out whether you have become a millionaire.</translation>
+        <translation>Press Final Result to find out whether you have become a millionaire.</translation>
     </message>
     <message>
         <source>Для выхода из игры нажмите Exit</source>

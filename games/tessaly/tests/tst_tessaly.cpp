@@ -340,10 +340,10 @@ private slots:
         useLanguage(QStringLiteral("en"));
         const auto russianAgain = qScopeGuard([] { useLanguage(sourceLanguage); });
         Tessaly game;
-        QCOMPARE(game.window->windowTitle(), QStringLiteral("Coin toss"));
+        QCOMPARE(game.window->windowTitle(), QStringLiteral("Coin Toss"));
         const auto exitBox = [](const char* number) {
             return ShownBox{QStringLiteral("Your winnings come to %1 roubles. Exit the game?").arg(QLatin1String(number)),
-                            Style::YesNo | Style::Question, QStringLiteral("Exit game")};
+                            Style::YesNo | Style::Question, QStringLiteral("Exit Game")};
         };
         QCOMPARE(game.exitAnsweringNo(), QList<ShownBox>{exitBox("0")});
         game.typeBet("10");
@@ -360,13 +360,29 @@ private slots:
         game.click("cmd1");
         const QList<ShownBox> rules = game.boxes.takeShown();
         QCOMPARE(rules.size(), 1);
-        QCOMPARE(rules.first().title, QStringLiteral("Rules of the game"));
+        QCOMPARE(rules.first().title, QStringLiteral("Rules of the Game"));
         QVERIFY(rules.first().prompt.startsWith(QStringLiteral("Place a bet (any amount you like)")));
         QCOMPARE(game.exitAnsweringNo(), QList<ShownBox>{exitBox("-10")});
         game.boxes.answer(Answer::Yes);
         game.click("сmd8");
         QCOMPARE(game.boxes.takeShown(), QList<ShownBox>{exitBox("-10")});
         QVERIFY(game.runtime.hasEnded());
+    }
+
+    // The roubles counted as English counts them.
+    void oneRoubleInEnglish()
+    {
+        useLanguage(QStringLiteral("en"));
+        const auto russianAgain = qScopeGuard([] { useLanguage(sourceLanguage); });
+        Tessaly game;
+        game.typeBet("1");
+        game.typeSide(QStringLiteral("tails"));
+        game.click("cmd4");
+        game.typeSide(QStringLiteral("heads"));
+        game.click("cmd4");
+        const ShownBox exitBox{QStringLiteral("Your winnings come to 1 rouble. Exit the game?"),
+                               Style::YesNo | Style::Question, QStringLiteral("Exit Game")};
+        QCOMPARE(game.exitAnsweringNo(), QList<ShownBox>{exitBox});
     }
 };
 

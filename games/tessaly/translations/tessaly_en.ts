@@ -5,11 +5,11 @@
     <name>tessaly::MainWindow</name>
     <message>
         <source>Бросание монеты</source>
-        <translation>Coin toss</translation>
+        <translation>Coin Toss</translation>
     </message>
     <message>
         <source>Правила игры</source>
-        <translation>Game rules</translation>
+        <translation>Game Rules</translation>
     </message>
     <message>
         <source>Пожалуйста,сделайте Вашу ставку:</source>
@@ -45,15 +45,18 @@
     </message>
     <message>
         <source>условия игры</source>
-        <translation>Rules of the game</translation>
+        <translation>Rules of the Game</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Сумма вашего выигрыша составляет%1 рублей.Выйти из игры?</source>
-        <translation>Your winnings come to %1 roubles. Exit the game?</translation>
+        <translation>
+            <numerusform>Your winnings come to %1 rouble. Exit the game?</numerusform>
+            <numerusform>Your winnings come to %1 roubles. Exit the game?</numerusform>
+        </translation>
     </message>
     <message>
         <source>Конец игры</source>
-        <translation>Exit game</translation>
+        <translation>Exit Game</translation>
     </message>
     <message>
         <source>Ваш счет: %1</source>

@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPainter>
+#include <algorithm>
 
 namespace shell {
 
@@ -40,19 +41,34 @@ TextBox::TextBox(QWidget* parent)
 
 void squeezeOntoOneLine(QLabel* label)
 {
-    const QFontMetrics metrics(label->font());
     const int room = label->contentsRect().width();
-    const int needed = metrics.horizontalAdvance(label->text());
-    if (needed <= room || label->height() >= 2 * metrics.lineSpacing())
+    // A label with room for two lines wraps its text; only a word too wide
+    // for any line needs narrower letters there.
+    const bool wraps = label->height() >= 2 * QFontMetrics(label->font()).lineSpacing();
+    const QStringList words = label->text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const auto needs = [&](const QFont& font) {
+        const QFontMetrics metrics(font);
+        if (!wraps)
+            return metrics.horizontalAdvance(label->text());
+        int widest = 0;
+        for (const QString& word : words)
+            widest = std::max(widest, metrics.horizontalAdvance(word));
+        return widest;
+    };
+    const int needed = needs(label->font());
+    if (needed <= room)
         return;
-    const int stretch = 100 * room / needed;
     constexpr int narrowestReadable = 80;
-    if (stretch < narrowestReadable)
-        return;
     QFont narrower = label->font();
-    narrower.setStretch(stretch);
-    label->setFont(narrower);
-    label->setWordWrap(false);
+    // Letters round to whole pixels, so the first guess may be a pixel short.
+    for (int stretch = 100 * room / needed; stretch >= narrowestReadable; --stretch) {
+        narrower.setStretch(stretch);
+        if (needs(narrower) <= room) {
+            label->setFont(narrower);
+            label->setWordWrap(wraps);
+            return;
+        }
+    }
 }
 
 FrameBox::FrameBox(const QString& caption, QWidget* parent)

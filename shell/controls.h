@@ -46,7 +46,8 @@ public:
 };
 
 // A label one line high whose text is a little too wide for it: its letters
-// are drawn narrower rather than wrapped onto a line that cannot show.
+// are drawn narrower rather than wrapped onto a line that cannot show. So is
+// a taller label's word that no line holds (fonts differ between systems).
 void squeezeOntoOneLine(QLabel* label);
 
 // A frame drawn the classic way: the border runs through the middle of its

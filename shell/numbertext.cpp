@@ -1,10 +1,12 @@
 #include "numbertext.h"
 #include "runtimeerror.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
+#include <string_view>
 
 namespace shell {
 
@@ -107,7 +109,31 @@ Scan scanNumber(const QString& text, qsizetype pos)
     return scan;
 }
 
-constexpr long double largestWritten = 1.79769313486232e308L;
+// The largest double as the runtime writes it, 1.79769313486232E+308: a
+// little more than the largest double, and read back as it.
+constexpr std::string_view largestWrittenDigits = "179769313486232";
+constexpr int largestWrittenExponent = 308;
+
+// Whether a number beyond a double is no more than the largest as written.
+// Compared digit by digit: a wider type does not read it everywhere (MinGW's
+// from_chars for long double does not).
+bool withinLargestWritten(const Scan& scan)
+{
+    if (scan.leadingExponent != largestWrittenExponent)
+        return scan.leadingExponent < largestWrittenExponent;
+    std::string digits;
+    for (const char c : scan.number) {
+        if (c == 'e')
+            break;
+        if (c >= '0' && c <= '9' && (c != '0' || !digits.empty()))
+            digits += c;
+    }
+    std::string largest(largestWrittenDigits);
+    const std::size_t width = std::max(digits.size(), largest.size());
+    digits.resize(width, '0');
+    largest.resize(width, '0');
+    return digits <= largest;
+}
 
 // The value of a scanned number; infinity where it is beyond a double.
 double valueOf(const Scan& scan)
@@ -119,14 +145,9 @@ double valueOf(const Scan& scan)
         const bool negative = scan.number.front() == '-';
         if (scan.allZero || scan.leadingExponent < 0)
             return negative ? -0.0 : 0.0;
-        // The largest double written with 15 digits reads back as itself.
-        long double wide = 0;
-        std::from_chars(begin, begin + scan.number.size(), wide);
-        const double largest = std::numeric_limits<double>::max();
-        if (std::fabs(wide) <= largestWritten)
-            return negative ? -largest : largest;
-        return negative ? -std::numeric_limits<double>::infinity()
-                        : std::numeric_limits<double>::infinity();
+        const double limit = withinLargestWritten(scan) ? std::numeric_limits<double>::max()
+                                                        : std::numeric_limits<double>::infinity();
+        return negative ? -limit : limit;
     }
     return value;
 }

@@ -86,3 +86,13 @@ configure_build() {
     cmake "${fresh[@]}" -S "$root" -B "$dir" "${options[@]}"
     echo "$wanted" >"$stamp"
 }
+
+# copy_working_tree DEST: copies the files of the working tree that git
+# tracks or would track, as they are now, into DEST, as new files and
+# private to the user.
+copy_working_tree() {
+    (cd "$root" && git ls-files -z --cached --others --exclude-standard |
+        while IFS= read -r -d '' file; do
+            if [ -e "$file" ]; then printf '%s\0' "$file"; fi
+        done | tar --null -T - -cf -) | (umask 077 && mkdir "$1" && tar -xmf - -C "$1")
+}

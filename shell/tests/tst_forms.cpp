@@ -31,6 +31,7 @@ const FormSpec sample = {
         line("Rule", 150, 2250, 4350, 2250),
         label("Narrow", "чуть длиннее, чем поле", {150, 2600, 1500, 255}).tab(3),
         label("Tall", "чуть длиннее, чем поле", {2250, 2600, 1500, 600}).tab(8),
+        label("Word", "предлинное", {150, 1600, 840, 600}).tab(9),
     },
 };
 
@@ -111,8 +112,13 @@ private slots:
         QVERIFY(!narrow->wordWrap());
         QVERIFY(narrow->font().stretch() < 100 && narrow->font().stretch() >= 80);
         QVERIFY(QFontMetrics(narrow->font()).horizontalAdvance(narrow->text()) <= narrow->width());
-        // A label with room for two lines wraps as before.
+        // A label with room for two lines wraps as before, and narrows only
+        // a word that no line holds.
         QVERIFY(form->label("Tall")->wordWrap());
+        QCOMPARE(form->label("Tall")->font().stretch(), form->font().stretch());
+        QLabel* word = form->label("Word");
+        QVERIFY(word->wordWrap());
+        QVERIFY(QFontMetrics(word->font()).horizontalAdvance(word->text()) <= word->width());
     }
 
     void optionArraysPassTheirIndex()

@@ -4,6 +4,9 @@ one .ico its window description names, so that it still carries a hand-tuned
 picture for every size. A game whose pictures hold <game>.ico has its window
 icon packed so; the others keep the default icon or draw their own.
 
+Every game's icons are also packed into games/<game>/icons/<game>.ico, the
+icon of its Windows program, so that the build needs no Python.
+
 Entries are stored as PNG, which the icon format allows and Qt reads. Run it
 again after the icons change (render_icons.sh does).
 """
@@ -28,9 +31,9 @@ def pack(pngs):
 
 for game in games():
     folder = ROOT / "games" / game
-    target = folder / "pictures" / f"{game}.ico"
-    if not target.exists():
-        continue
     pngs = [(folder / "icons" / f"{game}-{size}.png").read_bytes() for size in icon_sizes()]
-    target.write_bytes(pack(pngs))
-    print(target.relative_to(ROOT))
+    window_icon = folder / "pictures" / f"{game}.ico"
+    targets = [window_icon] if window_icon.exists() else []
+    for target in targets + [folder / "icons" / f"{game}.ico"]:
+        target.write_bytes(pack(pngs))
+        print(target.relative_to(ROOT))

@@ -1,13 +1,16 @@
 # game_menu_name(GAME LANGUAGE OUT): the name of GAME's menu entry in
-# LANGUAGE, as its Linux menu entry gives it (Name=, Name[ru]=): the
-# program's name, or the window's own title where the game has one in that
-# language. The one place that reads it, for the Start-menu entries and the
+# LANGUAGE, as its Linux menu entry gives it (Name=, Name[xx]=): the
+# program's name, or the menu name its description in that language gives. The one place that reads it, for the Start-menu entries and the
 # read-me.
 function(game_menu_name game language out)
     game_names(${game} name id)
-    include(${PROJECT_SOURCE_DIR}/games/${game}/gameinfo.cmake)
-    if(DEFINED name_${language})
-        set(name "${name_${language}}")
+    unset(menu_name)
+    set(description ${PROJECT_SOURCE_DIR}/games/${game}/descriptions/${language}.cmake)
+    if(EXISTS ${description})
+        include(${description})
+    endif()
+    if(NOT "${menu_name}" STREQUAL "")
+        set(name "${menu_name}")
     endif()
     set(${out} "${name}" PARENT_SCOPE)
 endfunction()
